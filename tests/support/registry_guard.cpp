@@ -1,0 +1,85 @@
+#include "support/registry_guard.h"
+
+#include <shlwapi.h>
+
+bool RegistryKeyExists(HKEY root, const std::string& path)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+bool WriteRawValue(HKEY root, const std::string& path, const std::string& name, DWORD type,
+                   const void* data, DWORD size)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr)
+        != ERROR_SUCCESS)
+        return false;
+    const bool written = RegSetValueExA(key, name.c_str(), 0, type,
+                                        static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return written;
+}
+
+bool ReadRawValue(HKEY root, const std::string& path, const std::string& name, DWORD& type,
+                  std::vector<BYTE>& data)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    DWORD size = 0;
+    bool found = RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+    if (found) {
+        data.assign(size, 0);
+        found = RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size)
+            == ERROR_SUCCESS;
+        data.resize(size);
+    }
+    RegCloseKey(key);
+    return found;
+}
+
+void DeleteKeyTree(HKEY root, const std::string& path) { SHDeleteKeyA(root, path.c_str()); }
+
+RegistryKeyGuard::RegistryKeyGuard(HKEY root, const std::string& path)
+    : m_root(root)
+{
+    std::string::size_type end = 0;
+    while (end != std::string::npos) {
+        end = path.find('\\', end + 1);
+        const std::string prefix = path.substr(0, end);
+        if (!RegistryKeyExists(root, prefix)) {
+            m_firstMissing = prefix;
+            break;
+        }
+    }
+}
+
+RegistryKeyGuard::~RegistryKeyGuard()
+{
+    if (!m_firstMissing.empty())
+        DeleteKeyTree(m_root, m_firstMissing);
+}
+
+RegistryValueGuard::RegistryValueGuard(HKEY root, const std::string& path, const std::string& name)
+    : m_root(root), m_path(path), m_name(name)
+{
+    m_existed = ReadRawValue(root, path, name, m_type, m_data);
+}
+
+RegistryValueGuard::~RegistryValueGuard()
+{
+    if (m_existed) {
+        WriteRawValue(m_root, m_path, m_name, m_type, m_data.data(),
+                      static_cast<DWORD>(m_data.size()));
+        return;
+    }
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+        RegDeleteValueA(key, m_name.c_str());
+        RegCloseKey(key);
+    }
+}
