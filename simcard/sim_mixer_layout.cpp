@@ -147,45 +147,44 @@ SimControl SimMux(const std::vector<std::string>& items)
     return control;
 }
 
-SimMixerLayout SixChannelMixerLayout(SimControlNumbering numbering)
+namespace {
+
+// The six-channel card adds the Center, LFE and Phones wave lines and the
+// record destination's S/PDIF input.
+SimMixerLayout CardLayout(bool sixChannel, SimControlNumbering numbering)
 {
-    SimMixerLayout layout;
-    layout.destinations.push_back(Playback({
+    std::vector<SimLine> sources = {
         PlaybackSource("Wave", MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, true),
         PlaybackSource("Front", MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, true),
         PlaybackSource("Rear", MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, true),
-        PlaybackSource("Center", MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, false),
-        PlaybackSource("LFE", MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, false),
-        PlaybackSource("Phones", MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, false),
-        PlaybackSource("CD", MIXERLINE_COMPONENTTYPE_SRC_COMPACTDISC, false),
-        PlaybackMicrophone(numbering),
-        PlaybackSource("Line", MIXERLINE_COMPONENTTYPE_SRC_LINE, false),
-        PlaybackSource("Aux", MIXERLINE_COMPONENTTYPE_SRC_ANALOG, false),
-        PlaybackSource("Synth", MIXERLINE_COMPONENTTYPE_SRC_SYNTHESIZER, false),
-        PlaybackSource("SPDIF In", MIXERLINE_COMPONENTTYPE_SRC_UNDEFINED, false),
-    }));
-    layout.destinations.push_back(Record(true));
+    };
+    if (sixChannel)
+        for (const char* name : {"Center", "LFE", "Phones"})
+            sources.push_back(PlaybackSource(name, MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, false));
+    sources.push_back(PlaybackSource("CD", MIXERLINE_COMPONENTTYPE_SRC_COMPACTDISC, false));
+    sources.push_back(PlaybackMicrophone(numbering));
+    sources.push_back(PlaybackSource("Line", MIXERLINE_COMPONENTTYPE_SRC_LINE, false));
+    sources.push_back(PlaybackSource("Aux", MIXERLINE_COMPONENTTYPE_SRC_ANALOG, false));
+    sources.push_back(PlaybackSource("Synth", MIXERLINE_COMPONENTTYPE_SRC_SYNTHESIZER, false));
+    sources.push_back(PlaybackSource("SPDIF In", MIXERLINE_COMPONENTTYPE_SRC_UNDEFINED, false));
+
+    SimMixerLayout layout;
+    layout.destinations.push_back(Playback(sources));
+    layout.destinations.push_back(Record(sixChannel));
     AssignControlIds(layout);
     return layout;
 }
 
+} // namespace
+
+SimMixerLayout SixChannelMixerLayout(SimControlNumbering numbering)
+{
+    return CardLayout(true, numbering);
+}
+
 SimMixerLayout FourChannelMixerLayout(SimControlNumbering numbering)
 {
-    SimMixerLayout layout;
-    layout.destinations.push_back(Playback({
-        PlaybackSource("Wave", MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, true),
-        PlaybackSource("Front", MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, true),
-        PlaybackSource("Rear", MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, true),
-        PlaybackSource("CD", MIXERLINE_COMPONENTTYPE_SRC_COMPACTDISC, false),
-        PlaybackMicrophone(numbering),
-        PlaybackSource("Line", MIXERLINE_COMPONENTTYPE_SRC_LINE, false),
-        PlaybackSource("Aux", MIXERLINE_COMPONENTTYPE_SRC_ANALOG, false),
-        PlaybackSource("Synth", MIXERLINE_COMPONENTTYPE_SRC_SYNTHESIZER, false),
-        PlaybackSource("SPDIF In", MIXERLINE_COMPONENTTYPE_SRC_UNDEFINED, false),
-    }));
-    layout.destinations.push_back(Record(false));
-    AssignControlIds(layout);
-    return layout;
+    return CardLayout(false, numbering);
 }
 
 SimMixerLayout MixerLayoutForModel(SimCardModel model, SimControlNumbering numbering)

@@ -29,10 +29,7 @@ TEST_F(BadDeviceTest, OverReportedCountsAndBrokenLinesAreSkipped)
     unterminated.controls.push_back(mux);
     playback.sources.push_back(broken);
     playback.sources.push_back(unterminated);
-    for (SimLine& source : playback.sources)
-        for (SimControl& control : source.controls)
-            control.id = kSimUnassignedId;
-    AssignControlIds(layout);
+    RenumberControls(layout);
     InstallLayouts({layout});
 
     TestMixer mixer;

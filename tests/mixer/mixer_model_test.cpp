@@ -152,14 +152,7 @@ TEST_F(MixerModelTest, LinesNamedNAAreHiddenAndOutOfTheLineTable)
     SimDestination hidden = layout.destinations[0];
     hidden.line.shortName = "NA";
     layout.destinations.push_back(hidden);
-    for (SimDestination& destination : layout.destinations) {
-        for (SimControl& control : destination.line.controls)
-            control.id = kSimUnassignedId;
-        for (SimLine& source : destination.sources)
-            for (SimControl& control : source.controls)
-                control.id = kSimUnassignedId;
-    }
-    AssignControlIds(layout);
+    RenumberControls(layout);
     InstallLayouts({layout});
     TestMixer mixer;
     ASSERT_TRUE(mixer.Open(nullptr, 0, 0));

@@ -92,3 +92,15 @@ DWORD ControlIdOf(CMixerDevice& mixer, const char* lineShortName, DWORD controlT
     ADD_FAILURE() << "no control " << std::hex << controlType << " on " << lineShortName;
     return 0xFFFFFFFF;
 }
+
+void RenumberControls(SimMixerLayout& layout)
+{
+    for (SimDestination& destination : layout.destinations) {
+        for (SimControl& control : destination.line.controls)
+            control.id = kSimUnassignedId;
+        for (SimLine& source : destination.sources)
+            for (SimControl& control : source.controls)
+                control.id = kSimUnassignedId;
+    }
+    AssignControlIds(layout);
+}

@@ -47,5 +47,8 @@ protected:
 // destination with a volume and a mute, and one source "Wave" with a volume.
 SimMixerLayout SmallLayout();
 
+// Gives every control a new ID (after lines were copied within a layout).
+void RenumberControls(SimMixerLayout& layout);
+
 // The ID of a control of a line found by the line's short name.
 DWORD ControlIdOf(CMixerDevice& mixer, const char* lineShortName, DWORD controlType);
