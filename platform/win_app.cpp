@@ -98,15 +98,14 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& info)
 std::string CWinApp::LoadString(UINT id)
 {
     // Grow until the text fits; a string resource is at most a few thousand characters.
-    for (int size = 256; size <= kMaxStringChars; size *= 2) {
+    for (int size = 256;; size *= 2) {
         std::vector<char> buffer(static_cast<size_t>(size), '\0');
         const int length = ::LoadStringA(ResourceHandle(), id, buffer.data(), size);
         if (length <= 0)
             return std::string();
-        if (length < size - 1)
+        if (length < size - 1 || size >= kMaxStringChars)
             return std::string(buffer.data(), static_cast<size_t>(length));
     }
-    return std::string();
 }
 
 HICON CWinApp::LoadIcon(UINT id)

@@ -53,6 +53,17 @@ HWND SenderOf(HWND parent, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
+// Style bits removed and added; true when they changed.
+bool ModifyWindowLong(HWND window, int index, DWORD remove, DWORD add)
+{
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(window, index));
+    const DWORD changed = (style & ~remove) | add;
+    if (changed == style)
+        return false;
+    SetWindowLongA(window, index, static_cast<LONG>(changed));
+    return true;
+}
+
 } // namespace
 
 const CRuntimeClass CWnd::classCWnd("CWnd", &CObject::classCObject);
@@ -183,22 +194,12 @@ bool CWnd::PreTranslateMessage(MSG*)
 
 bool CWnd::ModifyStyle(DWORD remove, DWORD add) const
 {
-    const DWORD style = GetStyle();
-    const DWORD changed = (style & ~remove) | add;
-    if (changed == style)
-        return false;
-    SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
-    return true;
+    return ModifyWindowLong(m_hWnd, GWL_STYLE, remove, add);
 }
 
 bool CWnd::ModifyStyleEx(DWORD remove, DWORD add) const
 {
-    const DWORD style = GetExStyle();
-    const DWORD changed = (style & ~remove) | add;
-    if (changed == style)
-        return false;
-    SetWindowLongA(m_hWnd, GWL_EXSTYLE, static_cast<LONG>(changed));
-    return true;
+    return ModifyWindowLong(m_hWnd, GWL_EXSTYLE, remove, add);
 }
 
 std::string CWnd::GetWindowText() const

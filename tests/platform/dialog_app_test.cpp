@@ -1,5 +1,6 @@
 // A modal dialog returns the result of its button; the application's message loop
 // ends when its main window is destroyed.
+#include "platform/common_dialogs.h"
 #include "platform/dialog.h"
 #include "platform/dialog_template.h"
 #include "platform/win_app.h"
@@ -104,4 +105,13 @@ TEST(Application, LoadsStringsByIdInTheUsersLanguage)
 {
     EXPECT_EQ("Halvard 5.1+", CWinApp::LoadString(130));
     EXPECT_EQ("", CWinApp::LoadString(65000));
+}
+
+TEST(FileDialog, FilterSeparatorsBecomeNuls)
+{
+    const std::string filter = FileDialogFilter("Halvard 5.1+ Mixer Settings(*.msp)|*.msp||");
+    const std::string expected("Halvard 5.1+ Mixer Settings(*.msp)\0*.msp\0\0\0\0", 44);
+    EXPECT_EQ(expected, filter);
+    // Without the closing bars the list still ends with two NULs.
+    EXPECT_EQ(std::string("A\0B\0\0", 5), FileDialogFilter("A|B"));
 }

@@ -125,7 +125,6 @@ TEST(Sheet, ModelessSheetLinksPagesAndAnnouncesActivation)
     EXPECT_EQ(sheet.tab.m_hWnd, sheet.GetDlgItem(CPropertySheet::kTabControlId));
     EXPECT_NE(nullptr, sheet.GetDlgItem(IDOK));
     EXPECT_NE(nullptr, sheet.GetDlgItem(IDCANCEL));
-    sheet.ShowWindow(SW_SHOWNORMAL);
 
     // Only the first page exists yet, with its own window, inside the sheet.
     EXPECT_EQ(1, first.inits);
@@ -185,7 +184,7 @@ TEST(Sheet, MainWindowSeesKeysFirst)
     TestSheet sheet;
     sheet.Construct("Keys");
     sheet.AddPage(&page);
-    ASSERT_TRUE(sheet.Create());
+    ASSERT_TRUE(sheet.Create(nullptr, WS_CAPTION | WS_SYSMENU));
 
     CWinApp app;
     app.m_pMainWnd = &sheet;

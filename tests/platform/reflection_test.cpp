@@ -83,7 +83,7 @@ protected:
 
 CDialogTemplate ParentTemplate()
 {
-    CDialogTemplate dialogTemplate(WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 10, 10, 160, 120, "Parent");
+    CDialogTemplate dialogTemplate(WS_POPUP | WS_CAPTION, 0, 10, 10, 160, 120, "Parent");
     dialogTemplate.AddItem(WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 80, 10, 60, 14, kButtonId, 0x0080, "Click");
     return dialogTemplate;
 }
