@@ -2,31 +2,8 @@
 
 #include "skin/cool_dc.h"
 #include "skin/cool_system.h"
+#include "platform/dc.h"
 
-namespace {
-
-// A memory context with the bitmap selected, released in reverse order.
-class SelectedBitmap {
-public:
-    SelectedBitmap(HDC compatible, HBITMAP bitmap)
-        : m_dc(CreateCompatibleDC(compatible)), m_old(m_dc != nullptr ? SelectObject(m_dc, bitmap) : nullptr) {}
-    ~SelectedBitmap()
-    {
-        if (m_dc != nullptr) {
-            SelectObject(m_dc, m_old);
-            DeleteDC(m_dc);
-        }
-    }
-    SelectedBitmap(const SelectedBitmap&) = delete;
-    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
-    HDC dc() const { return m_dc; }
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_old;
-};
-
-} // namespace
 
 CCoolBitmap::CCoolBitmap(int keepHandle) : m_keepHandle(keepHandle), m_osClass(CoolOsClassNow()) {}
 
@@ -34,19 +11,17 @@ CCoolBitmap::~CCoolBitmap() { Release(); }
 
 void CCoolBitmap::Release()
 {
-    if (m_hObject != nullptr)
-        DeleteObject(m_hObject);
-    m_hObject = nullptr;
+    DeleteObject();
     // The memory copy goes too, also when a handle was held at the same time.
     m_savedBits.clear();
     m_savedBits.shrink_to_fit();
     m_record = BITMAP{};
 }
 
-void CCoolBitmap::Attach(HBITMAP bitmap)
+void CCoolBitmap::AttachBitmap(HBITMAP bitmap)
 {
     Release();
-    m_hObject = bitmap;
+    Attach(bitmap);
 }
 
 bool CCoolBitmap::ReadRecord()
@@ -56,7 +31,7 @@ bool CCoolBitmap::ReadRecord()
     if (m_hObject == nullptr)
         return false;
     BITMAP record = {};
-    if (GetObjectA(m_hObject, sizeof(record), &record) != sizeof(record))
+    if (GetObject(sizeof(record), &record) != sizeof(record))
         return false;
     record.bmBits = nullptr;
     m_record = record;
@@ -69,7 +44,7 @@ void CCoolBitmap::Realize()
         return;
     BITMAP record = m_record;
     record.bmBits = m_savedBits.data();
-    m_hObject = CreateBitmapIndirect(&record);
+    Attach(CreateBitmapIndirect(&record));
 }
 
 int CCoolBitmap::Unrealize(bool refresh)
@@ -84,10 +59,9 @@ int CCoolBitmap::Unrealize(bool refresh)
             return 0;
         const size_t size = static_cast<size_t>(m_record.bmWidthBytes) * static_cast<size_t>(m_record.bmHeight);
         m_savedBits.assign(size, 0);
-        GetBitmapBits(m_hObject, static_cast<LONG>(size), m_savedBits.data());
+        GetBitmapBits(GetHandle(), static_cast<LONG>(size), m_savedBits.data());
     }
-    DeleteObject(m_hObject);
-    m_hObject = nullptr;
+    DeleteObject();
     return 1;
 }
 
@@ -103,9 +77,11 @@ BOOL CCoolBitmap::Draw(HDC dc, int x, int y, int width, int height, int sourceX,
         return FALSE;
     BOOL drawn;
     {
-        SelectedBitmap source(dc, m_hObject);
+        CDC source;
+        source.CreateCompatibleDC(dc);
+        CScopedSelect selected(source.GetSafeHdc(), m_hObject);
         if (sourceX == 0 && sourceY == 0 && sourceWidth == 0 && sourceHeight == 0 && width == 0 && height == 0) {
-            drawn = BitBlt(dc, x, y, m_record.bmWidth, m_record.bmHeight, source.dc(), 0, 0, rop);
+            drawn = BitBlt(dc, x, y, m_record.bmWidth, m_record.bmHeight, source.GetSafeHdc(), 0, 0, rop);
         } else {
             if (sourceWidth == 0)
                 sourceWidth = m_record.bmWidth - sourceX;
@@ -116,8 +92,8 @@ BOOL CCoolBitmap::Draw(HDC dc, int x, int y, int width, int height, int sourceX,
             if (height == 0)
                 height = sourceHeight;
             drawn = width == sourceWidth && height == sourceHeight
-                ? BitBlt(dc, x, y, width, height, source.dc(), sourceX, sourceY, rop)
-                : StretchBlt(dc, x, y, width, height, source.dc(), sourceX, sourceY, sourceWidth, sourceHeight, rop);
+                ? BitBlt(dc, x, y, width, height, source.GetSafeHdc(), sourceX, sourceY, rop)
+                : StretchBlt(dc, x, y, width, height, source.GetSafeHdc(), sourceX, sourceY, sourceWidth, sourceHeight, rop);
         }
     }
     Unrealize(false);
@@ -131,8 +107,10 @@ BOOL CCoolBitmap::DrawTransparent(CCoolDC& dc, int x, int y, COLORREF transparen
         return FALSE;
     BOOL drawn;
     {
-        SelectedBitmap source(dc.GetSafeHdc(), m_hObject);
-        drawn = dc.TransparentBlt(x, y, m_record.bmWidth, m_record.bmHeight, source.dc(), 0, 0, transparent);
+        CDC source;
+        source.CreateCompatibleDC(dc.GetSafeHdc());
+        CScopedSelect selected(source.GetSafeHdc(), m_hObject);
+        drawn = dc.TransparentBlt(x, y, m_record.bmWidth, m_record.bmHeight, source.GetSafeHdc(), 0, 0, transparent);
     }
     Unrealize(false);
     return drawn;
@@ -154,8 +132,10 @@ BOOL CCoolBitmap::DrawBlended(CCoolDC& dc, BYTE constantAlpha, int x, int y, int
         sourceHeight = m_record.bmHeight;
     BOOL drawn;
     {
-        SelectedBitmap source(dc.GetSafeHdc(), m_hObject);
-        drawn = dc.AlphaBlend(x, y, width, height, source.dc(), sourceX, sourceY, sourceWidth, sourceHeight,
+        CDC source;
+        source.CreateCompatibleDC(dc.GetSafeHdc());
+        CScopedSelect selected(source.GetSafeHdc(), m_hObject);
+        drawn = dc.AlphaBlend(x, y, width, height, source.GetSafeHdc(), sourceX, sourceY, sourceWidth, sourceHeight,
                               constantAlpha, alphaFormat);
     }
     Unrealize(false);
@@ -168,6 +148,5 @@ int CCoolBitmap::LoadFromFile(const char* path)
     Release();
     if (path == nullptr)
         return 0;
-    m_hObject = static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-    return m_hObject != nullptr ? 1 : 0;
+    return Attach(LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)) ? 1 : 0;
 }

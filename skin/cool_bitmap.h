@@ -8,18 +8,18 @@
 
 #include <vector>
 
+#include "platform/gdi_object.h"
+
 class CCoolDC;
 
-class CCoolBitmap {
+class CCoolBitmap : public CGdiObject {
 public:
     explicit CCoolBitmap(int keepHandle = 0);
-    virtual ~CCoolBitmap();
-    CCoolBitmap(const CCoolBitmap&) = delete;
-    CCoolBitmap& operator=(const CCoolBitmap&) = delete;
+    ~CCoolBitmap() override;
 
     // Takes ownership of a bitmap handle (what was held is released).
-    void Attach(HBITMAP bitmap);
-    HBITMAP GetSafeHandle() const { return m_hObject; }
+    void AttachBitmap(HBITMAP bitmap);
+    HBITMAP GetHandle() const { return static_cast<HBITMAP>(m_hObject); }
 
     void Realize();
     int Unrealize(bool refresh);
@@ -33,8 +33,6 @@ public:
     BOOL DrawBlended(CCoolDC& dc, BYTE constantAlpha, int x, int y, int width = 0, int height = 0, int sourceX = 0,
                      int sourceY = 0, int sourceWidth = 0, int sourceHeight = 0, BYTE alphaFormat = 0);
     int LoadFromFile(const char* path);
-
-    HBITMAP m_hObject = nullptr;
 
 private:
     bool ReadRecord();

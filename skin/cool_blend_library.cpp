@@ -1,6 +1,8 @@
 #include "skin/cool_blend_library.h"
 
 #include "skin/cool_system.h"
+#include "platform/dc.h"
+#include "platform/gdi_object.h"
 
 #include <utility>
 
@@ -28,6 +30,9 @@ void FillStripe(HDC dc, const RECT& stripe, COLORREF color)
 }
 
 int Channel(COLOR16 value) { return value >> 8; }
+
+// Raster operation DSna: destination and not source.
+constexpr DWORD kDestinationAndNotSource = 0x00220326;
 
 } // namespace
 
@@ -117,44 +122,35 @@ BOOL WINAPI CoolBlendLibrary::OwnTransparentBlt(HDC dest, int x, int y, int widt
 
     // A mask of the whole picture: transparent pixels white, the rest black.
     const COLORREF oldBackground = SetBkColor(source, transparent);
-    HDC maskDc = CreateCompatibleDC(dest);
-    HBITMAP mask = CreateBitmap(picture.bmWidth, picture.bmHeight, 1, 1, nullptr);
-    HGDIOBJ oldMask = SelectObject(maskDc, mask);
-    BitBlt(maskDc, 0, 0, picture.bmWidth, picture.bmHeight, source, 0, 0, SRCCOPY);
-
-    HDC workDc = CreateCompatibleDC(dest);
-    HBITMAP work = CreateCompatibleBitmap(dest, width, height);
-    HGDIOBJ oldWork = SelectObject(workDc, work);
-    HDC backDc = CreateCompatibleDC(dest);
-    HBITMAP back = CreateCompatibleBitmap(dest, width, height);
-    HGDIOBJ oldBack = SelectObject(backDc, back);
-
-    const COLORREF oldText = SetTextColor(workDc, RGB(0, 0, 0));
-    const COLORREF oldWorkBack = SetBkColor(workDc, RGB(255, 255, 255));
-    // Work 1: the picture where the mask is black.
-    BitBlt(workDc, 0, 0, width, height, source, sourceX, sourceY, SRCCOPY);
-    BitBlt(workDc, 0, 0, width, height, maskDc, sourceX, sourceY, 0x00220326 /* DSna */);
-    // Work 2: the destination where the mask is white.
-    const COLORREF oldBackText = SetTextColor(backDc, RGB(0, 0, 0));
-    const COLORREF oldBackBack = SetBkColor(backDc, RGB(255, 255, 255));
-    BitBlt(backDc, 0, 0, width, height, dest, x, y, SRCCOPY);
-    BitBlt(backDc, 0, 0, width, height, maskDc, sourceX, sourceY, SRCAND);
-    BitBlt(backDc, 0, 0, width, height, workDc, 0, 0, SRCPAINT);
-    BitBlt(dest, x, y, width, height, backDc, 0, 0, SRCCOPY);
-
-    SetTextColor(backDc, oldBackText);
-    SetBkColor(backDc, oldBackBack);
-    SetTextColor(workDc, oldText);
-    SetBkColor(workDc, oldWorkBack);
-    SelectObject(backDc, oldBack);
-    DeleteObject(back);
-    DeleteDC(backDc);
-    SelectObject(workDc, oldWork);
-    DeleteObject(work);
-    DeleteDC(workDc);
-    SelectObject(maskDc, oldMask);
-    DeleteObject(mask);
-    DeleteDC(maskDc);
+    CDC maskDc;
+    maskDc.CreateCompatibleDC(dest);
+    CBitmap mask;
+    mask.CreateBitmap(picture.bmWidth, picture.bmHeight, 1, 1, nullptr);
+    CScopedSelect withMask(maskDc.GetSafeHdc(), mask.GetHandle());
+    maskDc.BitBlt(0, 0, picture.bmWidth, picture.bmHeight, source, 0, 0, SRCCOPY);
     SetBkColor(source, oldBackground);
+
+    // Work 1: the picture where the mask is black; work 2: the destination where
+    // it is white; both together make the copy.
+    CDC pictureDc;
+    pictureDc.CreateCompatibleDC(dest);
+    CBitmap pictureWork;
+    pictureWork.CreateCompatibleBitmap(dest, width, height);
+    CScopedSelect withPicture(pictureDc.GetSafeHdc(), pictureWork.GetHandle());
+    CDC backDc;
+    backDc.CreateCompatibleDC(dest);
+    CBitmap backWork;
+    backWork.CreateCompatibleBitmap(dest, width, height);
+    CScopedSelect withBack(backDc.GetSafeHdc(), backWork.GetHandle());
+    for (CDC* work : {&pictureDc, &backDc}) {
+        work->SetTextColor(RGB(0, 0, 0));
+        work->SetBkColor(RGB(255, 255, 255));
+    }
+    pictureDc.BitBlt(0, 0, width, height, source, sourceX, sourceY, SRCCOPY);
+    pictureDc.BitBlt(0, 0, width, height, maskDc.GetSafeHdc(), sourceX, sourceY, kDestinationAndNotSource);
+    backDc.BitBlt(0, 0, width, height, dest, x, y, SRCCOPY);
+    backDc.BitBlt(0, 0, width, height, maskDc.GetSafeHdc(), sourceX, sourceY, SRCAND);
+    backDc.BitBlt(0, 0, width, height, pictureDc.GetSafeHdc(), 0, 0, SRCPAINT);
+    BitBlt(dest, x, y, width, height, backDc.GetSafeHdc(), 0, 0, SRCCOPY);
     return TRUE;
 }

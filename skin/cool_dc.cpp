@@ -2,17 +2,11 @@
 
 #include "skin/cool_blend_library.h"
 #include "skin/cool_shading.h"
+#include "platform/gdi_object.h"
 
 CCoolDC::CCoolDC() { CoolBlendLibrary::Acquire(); }
 
 CCoolDC::~CCoolDC() { CoolBlendLibrary::Release(); }
-
-HDC CCoolDC::Detach()
-{
-    HDC dc = m_hDC;
-    m_hDC = nullptr;
-    return dc;
-}
 
 BOOL CCoolDC::GradientFill(TRIVERTEX* vertices, ULONG vertexCount, void* mesh, ULONG meshCount, ULONG mode)
 {
@@ -74,14 +68,11 @@ int CCoolDC::DrawShadedEllipse(const RECT& rect, COLORREF edge, COLORREF centre,
     if (!mesh.vertices.empty())
         return Fill(mesh);
     // Too small for a rim: a plain ellipse in the edge colour.
-    HBRUSH brush = CreateSolidBrush(edge);
-    HGDIOBJ oldBrush = SelectObject(m_hDC, brush);
-    HGDIOBJ oldPen = SelectObject(m_hDC, GetStockObject(NULL_PEN));
-    const BOOL drawn = Ellipse(m_hDC, rect.left, rect.top, rect.right, rect.bottom);
-    SelectObject(m_hDC, oldPen);
-    SelectObject(m_hDC, oldBrush);
-    DeleteObject(brush);
-    return drawn;
+    CBrush brush;
+    brush.CreateSolidBrush(edge);
+    CScopedSelect withBrush(m_hDC, brush.GetHandle());
+    CScopedSelect withPen(m_hDC, GetStockObject(NULL_PEN));
+    return Ellipse(m_hDC, rect.left, rect.top, rect.right, rect.bottom);
 }
 
 bool CCoolDC::BeginWindowPaint(HWND window)

@@ -4,18 +4,14 @@
 
 #include <windows.h>
 
+#include "platform/dc.h"
+
 struct ShadeMesh;
 
-class CCoolDC {
+class CCoolDC : public CDC {
 public:
     CCoolDC();
-    virtual ~CCoolDC();
-    CCoolDC(const CCoolDC&) = delete;
-    CCoolDC& operator=(const CCoolDC&) = delete;
-
-    void Attach(HDC dc) { m_hDC = dc; }
-    HDC Detach();
-    HDC GetSafeHdc() const { return m_hDC; }
+    ~CCoolDC() override;
 
     BOOL GradientFill(TRIVERTEX* vertices, ULONG vertexCount, void* mesh, ULONG meshCount, ULONG mode);
     BOOL AlphaBlend(int x, int y, int width, int height, HDC source, int sourceX, int sourceY, int sourceWidth,
@@ -30,8 +26,6 @@ public:
     // Paint cycle of a window: the context becomes the paint context.
     bool BeginWindowPaint(HWND window);
     void EndWindowPaint();
-
-    HDC m_hDC = nullptr;
 
 protected:
     HWND m_paintWindow = nullptr;

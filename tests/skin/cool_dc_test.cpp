@@ -199,7 +199,7 @@ TEST(CoolDC, TransparentCopyLeavesMagentaPixelsUntouched)
         DibCanvas target(20, 10, RGB(10, 20, 30));
         CanvasDC dc(target);
         CCoolBitmap picture;
-        picture.Attach(MakeTwoColourBitmap(target.dc(), 20, 10, kMagenta, RGB(0, 128, 0)));
+        picture.AttachBitmap(MakeTwoColourBitmap(target.dc(), 20, 10, kMagenta, RGB(0, 128, 0)));
         EXPECT_TRUE(picture.DrawTransparent(dc, 0, 0, kMagenta)) << ntFamily;
         EXPECT_EQ(RGB(10, 20, 30), target.Pixel(3, 3)) << ntFamily;
         EXPECT_EQ(RGB(0, 128, 0), target.Pixel(15, 3)) << ntFamily;
@@ -247,12 +247,12 @@ TEST(CoolBitmap, OutsideTheNtFamilyTheHandleLivesOnlyWhileDrawing)
     ScopedSystem system(true, false);
     DibCanvas target(20, 10, RGB(0, 0, 0));
     CCoolBitmap picture;
-    picture.Attach(MakeTwoColourBitmap(target.dc(), 20, 10, RGB(255, 0, 0), RGB(0, 0, 255)));
+    picture.AttachBitmap(MakeTwoColourBitmap(target.dc(), 20, 10, RGB(255, 0, 0), RGB(0, 0, 255)));
     EXPECT_EQ(20, picture.GetWidth());
     EXPECT_EQ(1, picture.Unrealize(true));
-    EXPECT_EQ(nullptr, picture.GetSafeHandle());
+    EXPECT_EQ(nullptr, picture.GetHandle());
     EXPECT_TRUE(picture.Draw(target.dc(), 0, 0));
-    EXPECT_EQ(nullptr, picture.GetSafeHandle());
+    EXPECT_EQ(nullptr, picture.GetHandle());
     EXPECT_EQ(RGB(255, 0, 0), target.Pixel(2, 2));
     EXPECT_EQ(RGB(0, 0, 255), target.Pixel(18, 2));
     // Part of the picture, stretched.
@@ -265,7 +265,7 @@ TEST(CoolBitmap, FailedLoadLeavesItEmpty)
 {
     CCoolBitmap picture;
     EXPECT_EQ(0, picture.LoadFromFile("C:\\no such folder\\none.bmp"));
-    EXPECT_EQ(nullptr, picture.GetSafeHandle());
+    EXPECT_EQ(nullptr, picture.GetHandle());
     EXPECT_EQ(0, picture.GetWidth());
     EXPECT_EQ(0, picture.LoadFromFile(nullptr));
 }
@@ -298,7 +298,7 @@ TEST(CoolDC, NoGdiObjectsLeakAcrossManyDrawCalls)
     ScopedSystem system(true);
     DibCanvas canvas(60, 60);
     CCoolBitmap picture;
-    picture.Attach(MakeTwoColourBitmap(canvas.dc(), 16, 16, kMagenta, RGB(1, 2, 3)));
+    picture.AttachBitmap(MakeTwoColourBitmap(canvas.dc(), 16, 16, kMagenta, RGB(1, 2, 3)));
     const DWORD before = GdiObjectCount();
     ASSERT_GT(before, 0u) << "the system must count GDI objects";
     const RECT rect = {0, 0, 60, 60};
