@@ -123,34 +123,37 @@ void CCoolScheme::UseWindowsColors()
     OnSchemeChanged();
 }
 
+namespace {
+
+// Render-mode bits and the internal flag bits that hold them; reflections are kept
+// inverted (the internal bit means flat fills).
+struct RenderBit {
+    int mode;
+    uint32_t flag;
+};
+constexpr RenderBit kRenderModeBits[] = {
+    {RM_BLENDPICTURE, CCoolScheme::kBlendPicture},
+    {RM_EMBOSSTEXT, CCoolScheme::kEmbossText},
+    {RM_AUTOSHADES, CCoolScheme::kAutoShades},
+    {RM_CARRIED, CCoolScheme::kCarried},
+};
+
+} // namespace
+
 uint32_t CCoolScheme::ToInternalFlags(int renderMode, uint32_t flags)
 {
-    uint32_t bits = 0;
-    if (!(renderMode & RM_REFLECTIONS))
-        bits |= kFlat;
-    if (renderMode & RM_BLENDPICTURE)
-        bits |= kBlendPicture;
-    if (renderMode & RM_EMBOSSTEXT)
-        bits |= kEmbossText;
-    if (renderMode & RM_AUTOSHADES)
-        bits |= kAutoShades;
-    if (renderMode & RM_CARRIED)
-        bits |= kCarried;
+    uint32_t bits = (renderMode & RM_REFLECTIONS) ? 0 : kFlat;
+    for (const RenderBit& bit : kRenderModeBits)
+        if (renderMode & bit.mode)
+            bits |= bit.flag;
     return (flags & ~kRenderBits) | bits;
 }
 
 int CCoolScheme::ToRenderMode(uint32_t flags)
 {
-    int mode = 0;
-    if (!(flags & kFlat))
-        mode |= RM_REFLECTIONS;
-    if (flags & kBlendPicture)
-        mode |= RM_BLENDPICTURE;
-    if (flags & kEmbossText)
-        mode |= RM_EMBOSSTEXT;
-    if (flags & kAutoShades)
-        mode |= RM_AUTOSHADES;
-    if (flags & kCarried)
-        mode |= RM_CARRIED;
+    int mode = (flags & kFlat) ? 0 : RM_REFLECTIONS;
+    for (const RenderBit& bit : kRenderModeBits)
+        if (flags & bit.flag)
+            mode |= bit.mode;
     return mode;
 }
