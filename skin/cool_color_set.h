@@ -1,0 +1,41 @@
+#pragma once
+// Colour sets: the five user-visible colours and the render mode, as stored in
+// the registry (24 bytes, byte for byte), and the nine built-in sets.
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+
+#include "skin/cool_colors.h"
+
+struct COOLCOLORSET {
+    COLORREF background; // role CCOL_BACKGROUND
+    COLORREF text;       // role CCOL_TEXT
+    COLORREF statics;    // role CCOL_STATIC
+    COLORREF peakHigh;   // role CCOL_PEAKHIGH
+    COLORREF peakLow;    // role CCOL_PEAKLOW
+    int32_t renderMode;
+};
+static_assert(sizeof(COOLCOLORSET) == 24, "colour sets are stored as 24 bytes");
+
+enum BuiltInColorSet {
+    kColorSetDefault = 0,
+    kColorSetRandom = 1,
+    kColorSetWindows = 2, // holds nothing; choosing it takes the Windows colours
+    kBuiltInColorSetCount = 9,
+};
+
+struct NamedColorSet {
+    const char* name;
+    COOLCOLORSET colors;
+};
+
+using BuiltInColorSets = std::array<NamedColorSet, kBuiltInColorSetCount>;
+
+// The built-in table; entry 0 is the program's own default set when one is given.
+BuiltInColorSets BuildBuiltInColorSets(const COOLCOLORSET* programDefault);
+
+// A fresh random set (render mode 9) from the C library's generator, seeded from
+// the clock on first use.
+COOLCOLORSET MakeRandomColorSet();

@@ -1,0 +1,16 @@
+#pragma once
+// Private messages through which skinned windows read, set and pass on their schemes.
+
+#include <windows.h>
+
+constexpr UINT WM_COOL_SETCOLOR = WM_USER + 256;    // wParam role, lParam COLORREF
+constexpr UINT WM_COOL_GETCOLOR = WM_USER + 257;    // wParam role, lParam COLORREF*
+constexpr UINT WM_COOL_SETLIGHT = WM_USER + 258;    // lParam POINT*
+constexpr UINT WM_COOL_SETFLAGS = WM_USER + 260;    // lParam render mode
+constexpr UINT WM_COOL_GETFLAGS = WM_USER + 261;    // lParam int*
+constexpr UINT WM_COOL_SYSCOLORS = WM_USER + 262;   // containers: Windows colours
+constexpr UINT WM_COOL_GETBKBITMAP = WM_USER + 270; // lParam HBITMAP*
+constexpr UINT WM_COOL_GETBKRECT = WM_USER + 271;   // lParam RECT*
+constexpr UINT WM_COOL_GETLAYOUT = WM_USER + 273;   // lParam 28-byte layout record
+
+static_assert(WM_COOL_SETCOLOR == 0x500 && WM_COOL_GETLAYOUT == 0x511, "message values are fixed");

@@ -1,0 +1,25 @@
+#pragma once
+// The system facts and the library loading the drawing context depends on. By default
+// they are Windows' own; a different table lets the drawing run as on a system
+// without "msimg32.dll" or outside the NT family.
+
+#include <windows.h>
+
+struct CoolSystemFunctions {
+    BOOL(WINAPI* getVersionEx)(LPOSVERSIONINFOA info);
+    HMODULE(WINAPI* loadLibrary)(LPCSTR name);
+    FARPROC(WINAPI* getProcAddress)(HMODULE module, LPCSTR name);
+    BOOL(WINAPI* freeLibrary)(HMODULE module);
+};
+
+const CoolSystemFunctions& CoolSystem();
+const CoolSystemFunctions& WindowsCoolSystem();
+
+// Installs a table; the OS class is computed afresh from it on next use.
+void SetCoolSystem(const CoolSystemFunctions& functions);
+
+// OS class: 5 NT family; 2 Windows 95 (4.0); 3 Windows 98 (4.1-4.10);
+// 4 a later system of that family; 1 anything else.
+enum CoolOsClass { kOsOther = 1, kOsWin95 = 2, kOsWin98 = 3, kOsWinMe = 4, kOsNt = 5 };
+int CoolOsClassOf(const OSVERSIONINFOA& version);
+int CoolOsClassNow(); // computed once per installed table
