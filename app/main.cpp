@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "simcard/sim_card_switch.h"
 #include "string_ids.h"
 
 namespace {
@@ -20,6 +21,7 @@ void LoadText(HINSTANCE instance, UINT id, char* buffer, int size)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    InstallSimulatedCardFromEnvironment();
     char productName[kTextChars];
     char shortName[kTextChars];
     char aboutFormat[kTextChars];

@@ -1,0 +1,106 @@
+#include "mixer/mixer_test_support.h"
+
+#include <cstring>
+
+size_t RecordingListener::CountFor(DWORD controlId) const
+{
+    size_t count = 0;
+    for (const auto& change : changes)
+        count += change.first == controlId ? 1 : 0;
+    return count;
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (condition && condition())
+            return true;
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void PumpFor(DWORD ms)
+{
+    PumpUntil(nullptr, ms);
+}
+
+const char* SimCardTest::TestStoreKey()
+{
+    return "Software\\Norvalis Dirizuzaro GmbH\\Simulated Card\\Mixer Tests";
+}
+
+void SimCardTest::SetUp()
+{
+    Devices().Store().SetKey(TestStoreKey());
+    Devices().Store().Remove();
+}
+
+void SimCardTest::TearDown()
+{
+    SimCard::Instance().Uninstall();
+    Devices().Store().Remove();
+    Devices().Store().SetKey(SimMixerStore::DefaultKey());
+}
+
+void SimCardTest::InstallModel(SimCardModel model, SimControlNumbering numbering)
+{
+    SimCard::Instance().Install(model, numbering);
+}
+
+void SimCardTest::InstallLayouts(const std::vector<SimMixerLayout>& layouts)
+{
+    SimCard::Instance().InstallMixers(SimCardModel::Six, layouts);
+}
+
+SimMixerLayout SmallLayout()
+{
+    SimMixerLayout layout;
+    SimDestination playback;
+    playback.line.shortName = "Volume";
+    playback.line.name = "Volume Control";
+    playback.line.componentType = MIXERLINE_COMPONENTTYPE_DST_SPEAKERS;
+    playback.line.controls = {SimVolume(), SimMute()};
+    SimLine wave;
+    wave.shortName = "Wave";
+    wave.name = "Wave";
+    wave.componentType = MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT;
+    wave.controls = {SimVolume()};
+    playback.sources.push_back(wave);
+    layout.destinations.push_back(playback);
+    return layout;
+}
+
+DWORD ControlIdOf(CMixerDevice& mixer, const char* lineShortName, DWORD controlType)
+{
+    for (int d = 0; d < mixer.GetDestinationCount(); ++d)
+        for (int s = -1; s < mixer.GetSourceCount(d); ++s) {
+            MixerLineEntry* line = nullptr;
+            if (!mixer.GetLine(d, s, line) || std::strcmp(line->line.szShortName, lineShortName) != 0)
+                continue;
+            for (const auto& control : line->controls)
+                if (control->control.dwControlType == controlType)
+                    return control->control.dwControlID;
+        }
+    ADD_FAILURE() << "no control " << std::hex << controlType << " on " << lineShortName;
+    return 0xFFFFFFFF;
+}
+
+void RenumberControls(SimMixerLayout& layout)
+{
+    for (SimDestination& destination : layout.destinations) {
+        for (SimControl& control : destination.line.controls)
+            control.id = kSimUnassignedId;
+        for (SimLine& source : destination.sources)
+            for (SimControl& control : source.controls)
+                control.id = kSimUnassignedId;
+    }
+    AssignControlIds(layout);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// What the mixer tests share: a simulated card installed for one test, a mixer
+// device to open on it, a recording listener and a message pump.
+
+#include "mixer/wss_mixer.h"
+#include "simcard/sim_card.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+// The settings-file operations are not under test here.
+class TestMixer : public CWssMixer {
+public:
+    bool LoadSettings(FILE*) override { return false; }
+    bool SaveSettings(FILE*) override { return false; }
+};
+
+class RecordingListener : public CMixerListener {
+public:
+    void OnControlChange(DWORD controlId, bool refresh) override { changes.emplace_back(controlId, refresh); }
+    bool Update(bool) override { return true; }
+    size_t CountFor(DWORD controlId) const;
+
+    std::vector<std::pair<DWORD, bool>> changes;
+};
+
+// Dispatches this thread's messages until the condition holds or the time is up.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+void PumpFor(DWORD ms);
+
+// Every test gets a fresh simulated card that keeps its values in a key of its own.
+class SimCardTest : public testing::Test {
+protected:
+    static const char* TestStoreKey();
+    void SetUp() override;
+    void TearDown() override;
+
+    void InstallModel(SimCardModel model, SimControlNumbering numbering = SimControlNumbering::WindowsXp);
+    void InstallLayouts(const std::vector<SimMixerLayout>& layouts);
+    SimMixerDevices& Devices() { return SimCard::Instance().MixerDevices(); }
+};
+
+// A small layout to build broken or unusual devices from: one stereo playback
+// destination with a volume and a mute, and one source "Wave" with a volume.
+SimMixerLayout SmallLayout();
+
+// Gives every control a new ID (after lines were copied within a layout).
+void RenumberControls(SimMixerLayout& layout);
+
+// The ID of a control of a line found by the line's short name.
+DWORD ControlIdOf(CMixerDevice& mixer, const char* lineShortName, DWORD controlType);

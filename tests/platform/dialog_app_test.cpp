@@ -1,0 +1,117 @@
+// A modal dialog returns the result of its button; the application's message loop
+// ends when its main window is destroyed.
+#include "platform/common_dialogs.h"
+#include "platform/dialog.h"
+#include "platform/dialog_template.h"
+#include "platform/win_app.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform_test_support.h"
+
+namespace {
+
+constexpr WORD kGoButtonId = 1234;
+constexpr UINT_PTR kPressTimer = 1;
+constexpr UINT_PTR kGiveUpTimer = 2;
+
+class PressingDialog : public CDialog {
+public:
+    bool initialised = false;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        initialised = true;
+        SetTimer(kPressTimer, 50);
+        SetTimer(kGiveUpTimer, 5000);
+        return CDialog::OnInitDialog();
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_TIMER && wParam == kPressTimer) {
+            KillTimer(kPressTimer);
+            PostMessage(WM_COMMAND, MAKEWPARAM(kGoButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(kGoButtonId)));
+            return 0;
+        }
+        if (message == WM_TIMER && wParam == kGiveUpTimer) {
+            EndDialog(-2);
+            return 0;
+        }
+        if (message == WM_COMMAND && LOWORD(wParam) == kGoButtonId) {
+            EndDialog(kGoButtonId);
+            return 0;
+        }
+        return CDialog::WindowProc(message, wParam, lParam);
+    }
+};
+
+class OneWindowApp : public CWinApp {
+public:
+    CWnd window;
+    bool exited = false;
+
+    bool InitInstance() override
+    {
+        RECT rect = {0, 0, 100, 100};
+        if (!window.CreateEx(0, TestWindowClass(), "Main", WS_OVERLAPPEDWINDOW, rect, nullptr, 0))
+            return false;
+        m_pMainWnd = &window;
+        window.PostMessage(WM_CLOSE);
+        return true;
+    }
+    int ExitInstance() override
+    {
+        exited = true;
+        return CWinApp::ExitInstance();
+    }
+};
+
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD)
+{
+    PostQuitMessage(99);
+}
+
+} // namespace
+
+TEST(Dialog, ModalFromMemoryTemplateReturnsButtonResult)
+{
+    CDialogTemplate dialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME, 0, 20, 20, 120,
+                                   60, "Modal");
+    dialogTemplate.AddItem(WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 30, 20, 60, 14, kGoButtonId, 0x0080, "Go");
+    PressingDialog dialog;
+    dialog.InitModalIndirect(dialogTemplate.Get(), nullptr);
+    EXPECT_EQ(kGoButtonId, dialog.DoModal());
+    EXPECT_TRUE(dialog.initialised);
+    EXPECT_FALSE(dialog.IsModeless());
+    EXPECT_EQ(nullptr, dialog.m_hWnd);
+}
+
+TEST(Application, LoopEndsWhenMainWindowIsDestroyed)
+{
+    OneWindowApp app;
+    EXPECT_EQ(&app, CWinApp::Current());
+    const UINT_PTR guard = SetTimer(nullptr, 0, 5000, &GiveUp);
+    EXPECT_EQ(0, app.Main());
+    KillTimer(nullptr, guard);
+    EXPECT_TRUE(app.exited);
+    EXPECT_EQ(nullptr, app.m_pMainWnd);
+    EXPECT_EQ(nullptr, app.window.m_hWnd);
+}
+
+TEST(Application, LoadsStringsByIdInTheUsersLanguage)
+{
+    EXPECT_EQ("Halvard 5.1+", CWinApp::LoadString(130));
+    EXPECT_EQ("", CWinApp::LoadString(65000));
+}
+
+TEST(FileDialog, FilterSeparatorsBecomeNuls)
+{
+    const std::string filter = FileDialogFilter("Halvard 5.1+ Mixer Settings(*.msp)|*.msp||");
+    const std::string expected("Halvard 5.1+ Mixer Settings(*.msp)\0*.msp\0\0\0\0", 44);
+    EXPECT_EQ(expected, filter);
+    // Without the closing bars the list still ends with two NULs.
+    EXPECT_EQ(std::string("A\0B\0\0", 5), FileDialogFilter("A|B"));
+}
