@@ -1,6 +1,7 @@
 #include "app/registry.h"
 
 #include "app/registry_key.h"
+#include "app/stored_text.h"
 
 #include <shlwapi.h>
 
@@ -156,20 +157,11 @@ int CRegistry::QueryValue(const char* valueName, char* buffer, DWORD bufferSize,
     if (buffer == nullptr || bufferSize == 0)
         return 0;
     DWORD size = bufferSize;
-    if (!QueryRaw(valueName, buffer, &size, subPath) || size > bufferSize) {
+    if (!QueryRaw(valueName, buffer, &size, subPath)) {
         buffer[0] = '\0';
         return 0;
     }
-    // Stored texts need not carry their terminator: add it, or refuse a text
-    // that has no room left for it.
-    if (size == 0 || buffer[size - 1] != '\0') {
-        if (size == bufferSize) {
-            buffer[0] = '\0';
-            return 0;
-        }
-        buffer[size] = '\0';
-    }
-    return 1;
+    return TerminateStoredText(buffer, bufferSize, size) ? 1 : 0;
 }
 
 int CRegistry::CountEntries(Count what, const char* subPath)

@@ -1,6 +1,7 @@
 #include "simcard/sim_card_switch.h"
 
 #include "simcard/sim_card.h"
+#include "simcard/sim_driver.h"
 
 #include <windows.h>
 
@@ -14,5 +15,8 @@ bool InstallSimulatedCardFromEnvironment()
     if (!ParseSimCardModel(value, model))
         return false;
     SimCard::Instance().Install(model);
+    // The card's driver of the same model, for the rest of the process.
+    static SimDriver driver(model);
+    InstallSimDriverForProcess(driver);
     return true;
 }
