@@ -110,11 +110,6 @@ bool CCardMixer::SaveSettings(FILE*) { return false; }
 // The driver-side features fill these in.
 void CCardMixer::PrepareEqualizer() {}
 void CCardMixer::LoadEqSettings() {}
-void CCardMixer::LoadWavetableSettings() {}
-void CCardMixer::LoadSpdifSettings() {}
 void CCardMixer::LoadAecSettings() {}
-void CCardMixer::LoadSourcePositionSettings() {}
-void CCardMixer::ReadSpdifInputStatusAtStart() {}
 void CCardMixer::ResetMP3Acceleration() {}
-void CCardMixer::SaveSpdifSettings() {}
 void CCardMixer::FreeEqTables() {}
