@@ -17,9 +17,6 @@
 
 class CardSettingsTest : public testing::Test {
 protected:
-    CardSettingsTest();
-    ~CardSettingsTest() override;
-
     // A new driver of that model and kind; the card is opened when asked.
     void Install(SimCardModel model, SimVoiceLimitKind kind = SimVoiceLimitKind::Registry);
     void Open();
@@ -34,6 +31,7 @@ protected:
     // Commands in the log since it was last cleared.
     std::vector<SimDriverRequest> Commands() const;
 
+public:
     static void WriteNumber(const char* key, const char* name, DWORD value,
                             const char* subkey = nullptr);
     // The number stored (binary or DWORD, 4 bytes), or false when there is none.
@@ -42,6 +40,10 @@ protected:
     static bool HasValue(const char* key, const char* name, const char* subkey = nullptr);
     static std::string ReadText(const char* key, const char* name, const char* subkey = nullptr);
     static void DeleteValue(const char* key, const char* name, const char* subkey = nullptr);
+
+protected:
+    CardSettingsTest();
+    ~CardSettingsTest() override;
 
 private:
     RegistryKeyGuard m_algorithms;
