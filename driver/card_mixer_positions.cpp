@@ -98,12 +98,13 @@ int CCardMixer::SaveSourceScheme(const BYTE* balance, const BYTE* fader, int cou
     CRegistry key = PositioningKey();
     bool saved = true;
     if (IsGiven(name)) {
-        saved = key.CreateKey(name) != 0;
+        // Writing "CurrentScheme" first makes sure the key the scheme goes below exists.
+        saved = key.SetString(kSchemeNameValue, name, kCurrentSchemeSubkey) != 0;
+        saved = key.CreateKey(name) != 0 && saved;
         if (balance != nullptr)
             saved = WriteTable(key, kBalanceTableValue, balance, name) && saved;
         if (fader != nullptr)
             saved = WriteTable(key, kFaderTableValue, fader, name) && saved;
-        saved = key.SetString(kSchemeNameValue, name, kCurrentSchemeSubkey) && saved;
     }
     bool balanceWritten = true;
     if (balance != nullptr)
