@@ -2,18 +2,11 @@
 // in the registry, beside the "CurrentScheme" the driver reads.
 #include "driver/card_mixer.h"
 
-#include "app/registry.h"
+#include "driver/driver_numbers.h"
 
 #include <cstring>
 
 namespace {
-
-CRegistry PositioningKey()
-{
-    CRegistry key;
-    key.SetKey(HKEY_LOCAL_MACHINE, kSourcePositioningKey);
-    return key;
-}
 
 bool IsGiven(const char* name) { return name != nullptr && name[0] != '\0'; }
 
@@ -64,7 +57,7 @@ int CCardMixer::LoadSourceScheme(BYTE* balance, BYTE* fader, int count, const ch
 {
     if (count != kSourcePositionCount || balance == nullptr || fader == nullptr)
         return 0;
-    CRegistry key = PositioningKey();
+    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
     SourcePositionTables tables;
     if (!IsGiven(name)) {
         if (ReadTables(key, tables, kCurrentSchemeSubkey)) {
@@ -95,7 +88,7 @@ int CCardMixer::SaveSourceScheme(const BYTE* balance, const BYTE* fader, int cou
         return 0;
     if (IsGiven(name) && !IsSchemeName(name))
         return 0;
-    CRegistry key = PositioningKey();
+    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
     bool saved = true;
     if (IsGiven(name)) {
         // Writing "CurrentScheme" first makes sure the key the scheme goes below exists.
@@ -117,7 +110,7 @@ int CCardMixer::SaveSourceScheme(const BYTE* balance, const BYTE* fader, int cou
 int CCardMixer::RebuildSourceSchemeList()
 {
     m_sourceSchemes.clear();
-    CRegistry key = PositioningKey();
+    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
     const int count = key.CountSubkeys();
     // "CurrentScheme" alone is no scheme.
     if (count < 2)
@@ -139,7 +132,7 @@ int CCardMixer::LoadSourceSchemeList(const char* name)
         m_sourceSchemeName.assign(name, strnlen(name, kSchemeNameSize - 1));
         return result;
     }
-    CRegistry key = PositioningKey();
+    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
     char stored[kSchemeNameSize];
     if (key.QueryValue(kSchemeNameValue, stored, sizeof(stored), kCurrentSchemeSubkey))
         m_sourceSchemeName = stored;
@@ -155,7 +148,7 @@ int CCardMixer::DeleteSourceScheme(const char* name)
     // "CurrentScheme" is what the driver reads, not a scheme of the user's.
     if (!IsSchemeName(name) || std::strcmp(name, kCurrentSchemeSubkey) == 0)
         return 0;
-    CRegistry key = PositioningKey();
+    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
     const int deleted = key.DeleteKey(name);
     RebuildSourceSchemeList();
     return deleted;
@@ -172,7 +165,7 @@ int CCardMixer::SetSourceSchemeFlags(DWORD flags, const char* name)
 {
     if (IsGiven(name) && !IsSchemeName(name))
         return 0;
-    CRegistry key = PositioningKey();
+    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
     int result = key.SetDword(kSchemeFlagsValue, flags, kCurrentSchemeSubkey);
     if (IsGiven(name))
         result = key.SetDword(kSchemeFlagsValue, flags, name);
@@ -181,7 +174,7 @@ int CCardMixer::SetSourceSchemeFlags(DWORD flags, const char* name)
 
 DWORD CCardMixer::GetSourceSchemeFlags()
 {
-    CRegistry key = PositioningKey();
+    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
     DWORD flags = 0;
     if (!key.QueryDword(kSchemeFlagsValue, &flags, kCurrentSchemeSubkey))
         return 0;
@@ -192,7 +185,7 @@ int CCardMixer::IsSourceSchemeUnchanged()
 {
     if (m_sourceSchemeName.empty())
         return 1;
-    CRegistry key = PositioningKey();
+    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
     auto read = [&key](const char* subkey, SourcePositionTables& tables, DWORD& flags) {
         // What cannot be read compares as zeros.
         if (!ReadTable(key, kBalanceTableValue, tables.balance, subkey))

@@ -6,23 +6,16 @@
 
 namespace {
 
-CRegistry SpdifKey()
-{
-    CRegistry key;
-    key.SetKey(HKEY_LOCAL_MACHINE, kSpdifKey);
-    return key;
-}
-
 DWORD ReadSpdifNumber(const char* valueName, DWORD fallback)
 {
-    CRegistry key = SpdifKey();
+    CRegistry key = DriverSettingsKey(kSpdifKey);
     DWORD value = 0;
     return key.QueryDword(valueName, &value) ? value : fallback;
 }
 
 void WriteSpdifNumber(const char* valueName, DWORD value, const char* subPath = nullptr)
 {
-    CRegistry key = SpdifKey();
+    CRegistry key = DriverSettingsKey(kSpdifKey);
     WriteDriverNumber(key, valueName, value, subPath);
 }
 

@@ -9,23 +9,16 @@
 
 namespace {
 
-CRegistry WavetableKey()
-{
-    CRegistry key;
-    key.SetKey(HKEY_LOCAL_MACHINE, kWavetableKey);
-    return key;
-}
-
 void WriteWavetableNumber(const char* valueName, DWORD value)
 {
-    CRegistry key = WavetableKey();
+    CRegistry key = DriverSettingsKey(kWavetableKey);
     WriteDriverNumber(key, valueName, value);
 }
 
 // The stored number, or the fallback (then also stored) when it is missing.
 DWORD ReadOrStoreWavetableNumber(const char* valueName, DWORD fallback)
 {
-    CRegistry key = WavetableKey();
+    CRegistry key = DriverSettingsKey(kWavetableKey);
     DWORD value = 0;
     if (key.QueryDword(valueName, &value))
         return value;
@@ -55,7 +48,7 @@ bool CCardMixer::HasVoiceLimitsInRegistry()
 void CCardMixer::LoadWavetableSettings()
 {
     WavetableSettings& w = m_wavetable;
-    CRegistry key = WavetableKey();
+    CRegistry key = DriverSettingsKey(kWavetableKey);
     w.registryKeptLimits = HasVoiceLimitsInRegistry();
     if (w.registryKeptLimits) {
         DWORD customSet = w.useDefaultSet ? 0 : 1;
@@ -89,8 +82,7 @@ void CCardMixer::LoadWavetableSettings()
         w.hwLimit = ReadOrStoreWavetableNumber(kHwVoicesLimitValue, kHwVoicesRegistryDefault);
     }
     w.swLimit = ReadOrStoreWavetableNumber(kSwVoicesLimitValue, kSwVoicesDefault);
-    CRegistry panel;
-    panel.SetKey(HKEY_LOCAL_MACHINE, kControlPanelKey);
+    CRegistry panel = DriverSettingsKey(kControlPanelKey);
     DWORD maxSoft = 0;
     if (!panel.QueryDword(kMaxSoftValue, &maxSoft))
         maxSoft = 0;
@@ -174,7 +166,7 @@ int CCardMixer::SetCustomSetFile(const char* path)
         return 0;
     std::memcpy(m_wavetable.customSetFile, path, length);
     m_wavetable.customSetFile[length] = '\0';
-    CRegistry key = WavetableKey();
+    CRegistry key = DriverSettingsKey(kWavetableKey);
     key.SetString(kOverrideSetFileCopyValue, m_wavetable.customSetFile);
     key.SetString(kOverrideSetFileValue, m_wavetable.customSetFile);
     return 1;
