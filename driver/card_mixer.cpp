@@ -62,13 +62,6 @@ int CCardMixer::OpenCard(const char* mixerName)
     return 1;
 }
 
-void CCardMixer::LoadSpeakerAnd3DSettings()
-{
-    ReadCapabilities();
-    const SystemVersion version = QuerySystemVersion();
-    m_channel.PublishDriverKey(version.major);
-}
-
 void CCardMixer::ReadCapabilities()
 {
     HardwareInfo info;
@@ -108,13 +101,9 @@ bool CCardMixer::LoadSettings(FILE*) { return false; }
 bool CCardMixer::SaveSettings(FILE*) { return false; }
 
 // The driver-side features fill these in.
-void CCardMixer::PrepareEqualizer() {}
-void CCardMixer::LoadEqSettings() {}
 void CCardMixer::LoadWavetableSettings() {}
 void CCardMixer::LoadSpdifSettings() {}
-void CCardMixer::LoadAecSettings() {}
 void CCardMixer::LoadSourcePositionSettings() {}
 void CCardMixer::ReadSpdifInputStatusAtStart() {}
-void CCardMixer::ResetMP3Acceleration() {}
 void CCardMixer::SaveSpdifSettings() {}
-void CCardMixer::FreeEqTables() {}
+
