@@ -97,8 +97,6 @@ void CCardMixer::NameMixerLines()
     }
 }
 
-bool CCardMixer::LoadSettings(FILE*) { return false; }
-bool CCardMixer::SaveSettings(FILE*) { return false; }
 
 // The driver-side features fill these in.
 void CCardMixer::LoadWavetableSettings() {}

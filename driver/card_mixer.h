@@ -20,10 +20,6 @@ public:
     // driver-side settings and the lines' display names. 1 on success, 0 on failure.
     int OpenCard(const char* mixerName);
 
-    // The settings file's driver and mixer sections come with the settings file.
-    bool LoadSettings(FILE* file) override;
-    bool SaveSettings(FILE* file) override;
-
     DWORD FourChannelCapable() const { return m_fourChannelCapable; }
     DWORD SixChannelCapable() const { return m_sixChannelCapable; }
     HANDLE DeviceHandle() const { return m_channel.Handle(); }
