@@ -189,39 +189,30 @@ int CRegistry::CountSubkeys(const char* subPath) { return CountEntries(Count::Su
 
 int CRegistry::EnumValue(DWORD index, char* name, DWORD bufferSize, const char* subPath)
 {
-    if (name == nullptr || bufferSize == 0)
-        return 0;
-    name[0] = '\0';
-    const int count = CountValues(subPath);
-    if (count < 0 || index >= static_cast<DWORD>(count))
-        return 0;
-    RegistryKey key;
-    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS))
-        return 0;
-    DWORD chars = bufferSize;
-    if (RegEnumValueA(key.Get(), index, name, &chars, nullptr, nullptr, nullptr, nullptr)
-        != ERROR_SUCCESS) {
-        name[0] = '\0';
-        return 0;
-    }
-    name[bufferSize - 1] = '\0';
-    return 1;
+    return EnumName(Count::Values, index, name, bufferSize, subPath);
 }
 
 int CRegistry::EnumKey(DWORD index, char* name, DWORD bufferSize, const char* subPath)
 {
+    return EnumName(Count::Subkeys, index, name, bufferSize, subPath);
+}
+
+int CRegistry::EnumName(Count what, DWORD index, char* name, DWORD bufferSize, const char* subPath)
+{
     if (name == nullptr || bufferSize == 0)
         return 0;
     name[0] = '\0';
-    const int count = CountSubkeys(subPath);
+    const int count = CountEntries(what, subPath);
     if (count < 0 || index >= static_cast<DWORD>(count))
         return 0;
     RegistryKey key;
     if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS))
         return 0;
     DWORD chars = bufferSize;
-    if (RegEnumKeyExA(key.Get(), index, name, &chars, nullptr, nullptr, nullptr, nullptr)
-        != ERROR_SUCCESS) {
+    const LONG result = what == Count::Values
+        ? RegEnumValueA(key.Get(), index, name, &chars, nullptr, nullptr, nullptr, nullptr)
+        : RegEnumKeyExA(key.Get(), index, name, &chars, nullptr, nullptr, nullptr, nullptr);
+    if (result != ERROR_SUCCESS) {
         name[0] = '\0';
         return 0;
     }

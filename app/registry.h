@@ -53,6 +53,7 @@ private:
 
     std::string PathOf(const char* subPath) const;
     int CountEntries(Count what, const char* subPath);
+    int EnumName(Count what, DWORD index, char* name, DWORD bufferSize, const char* subPath);
 
     HKEY m_root;
     std::string m_basePath;

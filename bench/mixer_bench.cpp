@@ -9,11 +9,7 @@
 
 namespace {
 
-class BenchMixer : public CWssMixer {
-public:
-    bool LoadSettings(FILE*) override { return false; }
-    bool SaveSettings(FILE*) override { return false; }
-};
+using BenchMixer = CWssMixer;
 
 using Clock = std::chrono::steady_clock;
 

@@ -62,13 +62,6 @@ int CCardMixer::OpenCard(const char* mixerName)
     return 1;
 }
 
-void CCardMixer::LoadSpeakerAnd3DSettings()
-{
-    ReadCapabilities();
-    const SystemVersion version = QuerySystemVersion();
-    m_channel.PublishDriverKey(version.major);
-}
-
 void CCardMixer::ReadCapabilities()
 {
     HardwareInfo info;
@@ -103,13 +96,3 @@ void CCardMixer::NameMixerLines()
             name(entry);
     }
 }
-
-bool CCardMixer::LoadSettings(FILE*) { return false; }
-bool CCardMixer::SaveSettings(FILE*) { return false; }
-
-// The driver-side features fill these in.
-void CCardMixer::PrepareEqualizer() {}
-void CCardMixer::LoadEqSettings() {}
-void CCardMixer::LoadAecSettings() {}
-void CCardMixer::ResetMP3Acceleration() {}
-void CCardMixer::FreeEqTables() {}

@@ -4,6 +4,7 @@
 // settings and names the mixer lines.
 
 #include "driver/driver_channel.h"
+#include "driver/eq_tables.h"
 #include "driver/source_positions.h"
 #include "driver/spdif_settings.h"
 #include "driver/wavetable_settings.h"
@@ -21,10 +22,6 @@ public:
     // Start-up: the mixer device of that name, the card's device interface, the
     // driver-side settings and the lines' display names. 1 on success, 0 on failure.
     int OpenCard(const char* mixerName);
-
-    // The settings file's driver and mixer sections come with the settings file.
-    bool LoadSettings(FILE* file) override;
-    bool SaveSettings(FILE* file) override;
 
     DWORD FourChannelCapable() const { return m_fourChannelCapable; }
     DWORD SixChannelCapable() const { return m_sixChannelCapable; }
@@ -86,6 +83,65 @@ public:
     DWORD GetSourceSchemeFlags();
     int IsSourceSchemeUnchanged();
 
+    // Equalizer
+    // Loads a preset (name given) or the current set (none). With apply set the
+    // preset's tables are read and sent to the driver; without, the current set's
+    // tables are read and nothing is sent. 0 for a name that cannot be a preset.
+    int LoadEqSet(const char* name, int apply);
+    // Writes the current set and has the driver reload it; 1 when the driver took it.
+    int ApplyEqSet();
+    // Always 0; an index beyond the band count is ignored.
+    int SetEqBandGain(int band, int gain);
+    int GetEqBandGain(int band) const;
+    int SetEqEnabled(int enabled);
+    // Reads the switch from the registry (0 when missing) and keeps it.
+    int IsEqEnabled();
+    int SetEqPeakMeters(int enabled);
+    int GetEqPeakMeters();
+    // Fills count levels; 0 without a request when count is not the band count.
+    int ReadEqPeakLevels(DWORD* levels, int count);
+    int GetEqSetCount() const { return static_cast<int>(m_eqSetNames.size()); }
+    const char* GetEqSetName(int index) const;
+    // Saves the current tables as a preset (the given name, or the current set
+    // name) and makes it the current set. 0 for a name that cannot be a preset.
+    int SaveEqSet(const char* name);
+    // Deletes a preset (the given name, or the current set name); the last one stays.
+    int DeleteEqSet(const char* name);
+    // 1 when the current set equals the preset it came from, byte for byte.
+    int IsEqSetUnchanged();
+    const char* CurrentEqSetName() const { return m_eqSetName.c_str(); }
+    DWORD EqBandCount() const { return m_eqBands; }
+    // Preset names: 1 to 99 characters, no backslash, not the current set's key.
+    static bool IsUsableEqSetName(const char* name);
+
+    // Speakers, 3D and echo cancellation
+    // Option bits of ApplySpeakerConfig.
+    static constexpr DWORD kUseGivenSpeakerConfig = 1;
+    static constexpr DWORD kResetAcceleration = 2;
+    // Normalises the configuration word for the card (in and out), has the driver
+    // store it and tells the driver. 1 when the driver answered.
+    int ApplySpeakerConfig(DWORD options, DWORD& config);
+    int SetSpeakerConfig(DWORD config);
+    DWORD GetSpeakerConfig() const { return m_speakerConfig; }
+    int SetSensaura3D(DWORD enabled);
+    int SetReverb(DWORD enabled);
+    int SetMP3Acceleration(DWORD enabled);
+    // 0 when the driver refused the change; the registry then keeps the old value.
+    int SetStereoExpansion(DWORD enabled);
+    int SetA3DSplashScreen(DWORD enabled);
+    int SetMacroFX(DWORD enabled);
+    DWORD GetSensaura3D() const { return m_sensaura3D; }
+    DWORD GetReverb() const { return m_reverb; }
+    DWORD GetMP3Acceleration() const { return m_mp3Acceleration; }
+    DWORD GetStereoExpansion() const { return m_stereoExpansion; }
+    DWORD GetA3DSplashScreen() const { return m_a3dSplashScreen; }
+    DWORD GetMacroFX() const { return m_macroFX; }
+    DWORD ReadAecMode();
+    int SaveAecMode();
+    // Modes 0 (never), 1 (automatic) and 2 (always); anything else changes nothing.
+    int SetAecMode(DWORD mode);
+    DWORD GetAecMode() const { return m_aecMode; }
+
 protected:
     CDriverChannel& Channel() { return m_channel; }
 
@@ -118,7 +174,41 @@ private:
     std::vector<std::string> m_sourceSchemes;
     std::string m_sourceSchemeName = kDefaultSchemeName;
 
+    // Equalizer
+    std::string EqRatePath() const;
+    // The band key's path below the equalizer key; a band count it has no key
+    // for becomes 2.
+    std::string EqBandPath();
+    std::string EqSetPath(const std::string& setName);
+    void RebuildEqSetList();
+    bool HasEqSet(const std::string& name) const;
+    bool WriteEqBandCount();
+    void ReadEqMaximumBands();
+
+    // Speakers, 3D and echo cancellation
+    DWORD NormalSpeakerConfig(DWORD config, DWORD& type) const;
+    DWORD ReadSpeakerConfigToApply(const std::string& driverKey);
+
     CDriverChannel m_channel;
     DWORD m_fourChannelCapable;
     DWORD m_sixChannelCapable;
+
+    // Equalizer
+    std::string m_eqSetName;
+    DWORD m_eqEnabled = 0;
+    DWORD m_eqPeakMeters = 0;
+    DWORD m_eqMaximumBands = kEqLargeBandCount;
+    DWORD m_eqBands = kEqLargeBandCount;
+    EqTables m_eqTables;
+    std::vector<std::string> m_eqSetNames;
+
+    // Speakers, 3D and echo cancellation
+    DWORD m_speakerConfig = 0;
+    DWORD m_sensaura3D = 0;
+    DWORD m_reverb = 0;
+    DWORD m_mp3Acceleration = 0;
+    DWORD m_stereoExpansion = 0;
+    DWORD m_a3dSplashScreen = 0;
+    DWORD m_macroFX = 0;
+    DWORD m_aecMode = 0;
 };

@@ -5,6 +5,7 @@
 
 #include "mixer/mixer_line_entry.h"
 #include "mixer/mixer_listener.h"
+#include "mixer/settings_file.h"
 
 #include <cstdio>
 #include <memory>
@@ -19,9 +20,9 @@ public:
     virtual ~CMixerDevice();
 
     virtual bool Open(const char* productName, WORD manufacturerId, WORD productId) = 0;
-    // The mixer section of a settings file; defined together with the settings file.
-    virtual bool LoadSettings(FILE* file) = 0;
-    virtual bool SaveSettings(FILE* file) = 0;
+    // The mixer section of a settings file, read from the current position.
+    virtual bool LoadSettings(FILE* file);
+    virtual bool SaveSettings(FILE* file);
     virtual int GetDestinationCount() = 0;
     virtual const char* GetDestinationName(int destination) = 0;
     virtual int GetSourceCount(int destination) = 0;
@@ -70,6 +71,11 @@ public:
     using ListenerTable = std::unordered_map<DWORD, ListenerList>;
 
 protected:
+    // The device as the settings file's section lines name it.
+    MixerIdentity SettingsIdentity() const;
+    void WriteControlLine(FILE* file, const MixerControlEntry& entry);
+    void ApplyControlLine(char* line);
+
     // Forgets the destination table and the line and control tables that point into it.
     void ClearDestinations();
     void EnterLine(MixerLineEntry& line);

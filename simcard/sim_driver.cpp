@@ -6,12 +6,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-constexpr DWORD kMaximumPeakBands = 10;
-
-} // namespace
-
 SimDriver::SimDriver(SimCardModel model)
     : m_mediaDevices{MatchingMediaDevice("{4D36E96C-E325-11CE-BFC1-08002BE10318}\\0001")}
     , m_hardwareInfoBytes(sizeof(HardwareInfo))
@@ -187,35 +181,16 @@ DWORD SimDriver::EffectCommand(const CommandRequest& request)
 {
     const DWORD* a = request.arguments;
     switch (request.command) {
-    case CMD_STEREO_EXPANSION_ON:
-    case CMD_STEREO_EXPANSION_OFF:
-        m_state.speakers.stereoExpansion = request.command == CMD_STEREO_EXPANSION_ON;
-        return 0;
     case CMD_EQ_RELOAD:
-        ++m_state.equalizer.reloads;
-        return 0;
     case CMD_EQ_ON:
     case CMD_EQ_OFF:
-        m_state.equalizer.on = request.command == CMD_EQ_ON;
-        return 0;
-    case CMD_EQ_PEAK_LEVELS: {
-        DWORD* levels = ArgumentPointer<DWORD>(a[0]);
-        if (levels == nullptr)
-            return kSimStatusInvalidParameter;
-        const DWORD count = std::min(a[1] / 4, std::min(m_state.equalizer.bands, kMaximumPeakBands));
-        ++m_state.equalizer.phase;
-        for (DWORD band = 0; band < count; ++band)
-            levels[band] = m_state.equalizer.on ? (m_state.equalizer.phase * 7 + band * 13) % 100 : 0;
-        return 0;
-    }
+    case CMD_EQ_PEAK_LEVELS:
+        return EqualizerCommand(request);
+    case CMD_STEREO_EXPANSION_ON:
+    case CMD_STEREO_EXPANSION_OFF:
     case CMD_AEC_MODE:
-        if (a[0] > 2)
-            return kSimStatusInvalidParameter;
-        m_state.speakers.aecMode = a[0];
-        return 0;
     case CMD_SPEAKER_CONFIG:
-        m_state.speakers.speakerConfig = a[0] & 0xFF;
-        return 0;
+        return SpeakerCommand(request);
     case CMD_SOURCE_POSITION:
         if (a[0] >= static_cast<DWORD>(kSimSourcePositions) || a[1] > 255 || a[2] > 255)
             return kSimStatusInvalidParameter;

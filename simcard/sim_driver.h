@@ -108,6 +108,8 @@ private:
     DWORD Command(const CommandRequest& request);
     DWORD SpdifCommand(const CommandRequest& request);
     DWORD EffectCommand(const CommandRequest& request);
+    DWORD EqualizerCommand(const CommandRequest& request);
+    DWORD SpeakerCommand(const CommandRequest& request);
     DWORD Property(DWORD controlCode, PropertyRequest& request);
     DWORD RegistryWrite(const RegistryWriteRequest& request, SimDriverRequest& entry);
     bool FaultFor(DWORD controlCode, DWORD code, DWORD& status) const;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 enum class SimVoiceLimitKind {
@@ -34,17 +35,29 @@ struct SimSpdifState {
 
 struct SimEqualizerState {
     bool on = false;
-    DWORD reloads = 0;
-    DWORD bands = 10;  // levels the peak request may return
-    DWORD phase = 0;   // moves the peak levels
+    DWORD reloads = 0;         // reload commands that took the tables
+    DWORD failedReloads = 0;   // reload commands that found no usable tables
+    DWORD bands = 10;          // levels the peak request may return
+    DWORD phase = 0;           // moves the peak levels
+    // The current set as the last successful reload read it from the registry.
+    std::vector<signed char> gains;
+    std::vector<BYTE> frequencies;
+    std::vector<BYTE> bandwidths;
+    std::string name;
 };
 
 constexpr int kSimSourcePositions = 19;
+
+constexpr DWORD kSimValueMissing = 0xFFFFFFFF;
 
 struct SimSpeakerState {
     DWORD speakerConfig = 0;
     bool stereoExpansion = false;
     DWORD aecMode = 0;
+    // What the driver's registry held when the last speaker or AEC command arrived
+    // (kSimValueMissing when there was no value).
+    DWORD storedSpeakerConfig = kSimValueMissing;
+    DWORD storedAecState = kSimValueMissing;
     BYTE balance[kSimSourcePositions] = {};
     BYTE fader[kSimSourcePositions] = {};
 };

@@ -6,7 +6,9 @@
 #include "simcard/sim_card.h"
 #include "simcard/sim_driver.h"
 #include "simcard/sim_system.h"
+#include "support/card_bench.h"
 #include "support/registry_guard.h"
+#include "support/registry_tree_guard.h"
 #include "support/test_arguments.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +25,8 @@ const char* kMixerStoreKey = "Software\\Halvard Tests\\Card Mixer Store";
 class CardMixerTest : public testing::Test {
 protected:
     CardMixerTest()
-        : m_basics(HKEY_LOCAL_MACHINE, kDriverBasicsKey)
+        : m_driverTree(HKEY_LOCAL_MACHINE, kDriverSettingsKey)
+        , m_instance(HKEY_LOCAL_MACHINE, kBenchDriverKey)
         , m_driverKey(HKEY_LOCAL_MACHINE, kDriverBasicsKey, kDriverKeyValue)
         , m_store(HKEY_CURRENT_USER, kMixerStoreKey)
     {
@@ -61,7 +64,8 @@ protected:
         return found && line != nullptr ? line->line.szName : "<missing>";
     }
 
-    RegistryKeyGuard m_basics;
+    RegistryTreeGuard m_driverTree;
+    RegistryTreeGuard m_instance;
     RegistryValueGuard m_driverKey;
     RegistryKeyGuard m_store;
     std::unique_ptr<SimDriver> m_driver;
@@ -80,7 +84,10 @@ TEST_F(CardMixerTest, OpensAndClosesInOrder)
     EXPECT_EQ(1u, m_mixer->SixChannelCapable());
     EXPECT_EQ(1, m_driver->OpenHandleCount());
     EXPECT_EQ(1, m_driver->CountRequests(IOCTL_CARD_HW_OPEN));
-    EXPECT_EQ(1, m_driver->CountRequests(IOCTL_CARD_REGISTRY_WRITE));
+    int driverKeyWrites = 0;
+    for (const SimDriverRequest& request : m_driver->Log())
+        driverKeyWrites += request.valueName == kDriverKeyValue ? 1 : 0;
+    EXPECT_EQ(1, driverKeyWrites);
     m_mixer.reset();
     EXPECT_EQ(0, m_driver->OpenHandleCount());
 }

@@ -11,12 +11,7 @@
 #include <utility>
 #include <vector>
 
-// The settings-file operations are not under test here.
-class TestMixer : public CWssMixer {
-public:
-    bool LoadSettings(FILE*) override { return false; }
-    bool SaveSettings(FILE*) override { return false; }
-};
+using TestMixer = CWssMixer;
 
 class RecordingListener : public CMixerListener {
 public:

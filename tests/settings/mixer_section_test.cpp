@@ -1,0 +1,209 @@
+// The mixer section of settings files: the exact format, round trips and the
+// tolerant reader.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "mixer/settings_file.h"
+#include "settings/settings_test_ids.h"
+#include "settings/settings_test_support.h"
+
+namespace {
+
+// Control IDs of the six-channel simulated card.
+constexpr DWORD kMasterVolume = 0x1;
+constexpr DWORD kMasterMute = 0x2;
+constexpr DWORD kMasterPeak = 0x3;
+constexpr DWORD kMicBoost = 0xE;
+constexpr DWORD kMicVolume = 0x18;
+constexpr DWORD kRecordSource = 0x22;
+constexpr DWORD kCdVolume = 0x15;
+
+bool SaveTo(CMixerDevice& mixer, const std::string& path)
+{
+    FILE* file = std::fopen(path.c_str(), "w");
+    if (file == nullptr)
+        return false;
+    const bool saved = mixer.SaveSettings(file);
+    std::fclose(file);
+    return saved;
+}
+
+bool LoadFrom(CMixerDevice& mixer, const std::string& path)
+{
+    FILE* file = std::fopen(path.c_str(), "r");
+    if (file == nullptr)
+        return false;
+    const bool loaded = mixer.LoadSettings(file);
+    std::fclose(file);
+    DrainMessages();
+    return loaded;
+}
+
+std::string Section(const std::string& lines)
+{
+    return "Begin settings: Halvard 5.1+\t1281\t241 81\r\n" + lines + "End settings: Halvard 5.1+\t1281\t241 81\r\n";
+}
+
+} // namespace
+
+TEST_F(SettingsFileTest, SixChannelCardWritesTheHandWrittenFile)
+{
+    InstallModel(SimCardModel::Six);
+    CWssMixer mixer;
+    OpenMixer(mixer);
+    ASSERT_TRUE(SaveTo(mixer, TempPath()));
+    const std::string golden = ResourceBytes(IDR_GOLDEN_SIX_CHANNEL_MIXER);
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(golden, ReadFile());
+    // Meters are never written.
+    EXPECT_EQ(std::string::npos, ReadFile().find("Peak"));
+}
+
+TEST_F(SettingsFileTest, RoundTripRestoresEveryKindOfControl)
+{
+    InstallModel(SimCardModel::Six);
+    CWssMixer mixer;
+    OpenMixer(mixer);
+    ASSERT_TRUE(mixer.SetUnsignedPair(kMasterVolume, 1000, 65535));
+    ASSERT_TRUE(mixer.SetBooleanAll(kMasterMute, 1));
+    ASSERT_TRUE(mixer.SetBooleanAll(kMicBoost, 1));
+    ASSERT_TRUE(mixer.SetUnsigned(kMicVolume, 123));
+    const LONG cdSelected[6] = {0, 1, 0, 0, 0, 0};
+    ASSERT_TRUE(mixer.SetBooleanArray(kRecordSource, cdSelected, sizeof(cdSelected)));
+    ASSERT_TRUE(SaveTo(mixer, TempPath()));
+
+    ASSERT_TRUE(mixer.SetUnsignedPair(kMasterVolume, 5, 5));
+    ASSERT_TRUE(mixer.SetBooleanAll(kMasterMute, 0));
+    ASSERT_TRUE(mixer.SetBooleanAll(kMicBoost, 0));
+    ASSERT_TRUE(mixer.SetUnsigned(kMicVolume, 7));
+    const LONG mixSelected[6] = {1, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(mixer.SetBooleanArray(kRecordSource, mixSelected, sizeof(mixSelected)));
+    DrainMessages();
+
+    ASSERT_TRUE(LoadFrom(mixer, TempPath()));
+    // What the device holds, as a second mixer reads it.
+    CWssMixer check;
+    OpenMixer(check);
+    EXPECT_EQ((std::vector<LONG>{1000, 65535}), ValuesOf(check, kMasterVolume));
+    EXPECT_EQ((std::vector<LONG>{1}), ValuesOf(check, kMasterMute));
+    EXPECT_EQ((std::vector<LONG>{1}), ValuesOf(check, kMicBoost));
+    EXPECT_EQ((std::vector<LONG>{123}), ValuesOf(check, kMicVolume));
+    EXPECT_EQ((std::vector<LONG>(cdSelected, cdSelected + 6)), ValuesOf(check, kRecordSource));
+}
+
+TEST_F(SettingsFileTest, FileOfAnotherCardWithTheSameControlsLoads)
+{
+    InstallModel(SimCardModel::Six);
+    WriteFile("Begin settings: Some Other Card\t7\t1 2\r\n15\t2\t 100 200\t(Volume)\r\nEnd settings: x\t0\t0 0\r\n");
+    CWssMixer mixer;
+    OpenMixer(mixer);
+    ASSERT_TRUE(LoadFrom(mixer, TempPath()));
+    EXPECT_EQ((std::vector<LONG>{100, 200}), ValuesOf(mixer, kCdVolume));
+}
+
+TEST_F(SettingsFileTest, TolerantReader)
+{
+    InstallModel(SimCardModel::Six);
+    CWssMixer mixer;
+    OpenMixer(mixer);
+    WriteFile("some foreign line\r\n" +
+              Section("1\t1\t 5\t(Volume)\r\n"          // count differs from the control's: ignored
+                      "7777\t2\t 1 2\t(Nothing)\r\n"     // no such control: ignored
+                      "15\t2\t 300\t(Volume)\r\n"        // short list: the rest is kept
+                      "3\t2\t 100 100\t(Peak Meter)\r\n" // a meter: ignored
+                      "2\t1\t 1\t(Mute)\r\n"             // applies after the lines before
+                      "18\t1\r\n"                        // no value: ignored
+                      "E\t1\t 0x1\t(Microphone Boost)\r\n") + "2\t1\t 0\t(Mute)\r\n"); // after the section
+    ASSERT_TRUE(LoadFrom(mixer, TempPath()));
+    EXPECT_EQ((std::vector<LONG>{49152, 49152}), ValuesOf(mixer, kMasterVolume));
+    EXPECT_EQ((std::vector<LONG>{300, 49152}), ValuesOf(mixer, kCdVolume));
+    EXPECT_EQ((std::vector<LONG>{1}), ValuesOf(mixer, kMasterMute));
+    EXPECT_EQ((std::vector<LONG>{49152}), ValuesOf(mixer, kMicVolume));
+    EXPECT_EQ((std::vector<LONG>{1}), ValuesOf(mixer, kMicBoost));
+    (void)kMasterPeak;
+}
+
+TEST_F(SettingsFileTest, ValuesAreHeldWithinWhatTheControlCanHold)
+{
+    InstallModel(SimCardModel::Six);
+    CWssMixer mixer;
+    OpenMixer(mixer);
+    WriteFile(Section("1\t2\t 70000 -5\t(Volume)\r\n"
+                      "2\t1\t 17\t(Mute)\r\n"
+                      "22\t6\t 1 1 0 0 0 0\t(Recording Source)\r\n" // two sources chosen: ignored
+                      "15\t2\t 99999999999 0x10\t(Volume)\r\n"));
+    ASSERT_TRUE(LoadFrom(mixer, TempPath()));
+    EXPECT_EQ((std::vector<LONG>{65535, 0}), ValuesOf(mixer, kMasterVolume));
+    EXPECT_EQ((std::vector<LONG>{1}), ValuesOf(mixer, kMasterMute));
+    EXPECT_EQ((std::vector<LONG>{1, 0, 0, 0, 0, 0}), ValuesOf(mixer, kRecordSource));
+    EXPECT_EQ((std::vector<LONG>{65535, 16}), ValuesOf(mixer, kCdVolume));
+
+    WriteFile(Section("22\t6\t 0 0 0 0 0 0\t(Recording Source)\r\n"));
+    ASSERT_TRUE(LoadFrom(mixer, TempPath()));
+    EXPECT_EQ((std::vector<LONG>{1, 0, 0, 0, 0, 0}), ValuesOf(mixer, kRecordSource));
+}
+
+TEST_F(SettingsFileTest, NullFileAndFileWithoutSection)
+{
+    InstallModel(SimCardModel::Six);
+    CWssMixer mixer;
+    OpenMixer(mixer);
+    EXPECT_FALSE(mixer.SaveSettings(nullptr));
+    EXPECT_FALSE(mixer.LoadSettings(nullptr));
+    WriteFile("EQEnabled 1\r\n");
+    EXPECT_TRUE(LoadFrom(mixer, TempPath()));
+    EXPECT_EQ((std::vector<LONG>{49152, 49152}), ValuesOf(mixer, kMasterVolume));
+}
+
+TEST_F(SettingsFileTest, FindSettingsKey)
+{
+    WriteFile("Begin NonWSS Settings: x\t0\t0 0\r\n"
+              "MidiHWVoices 0x20\r\n"
+              "EQPresetName Rock Music\r\n"
+              "MidiSWVoices 010\r\n"
+              "MidiCustomSetName\r\n"
+              "SPDIFInScanModeX 2\r\n");
+    FILE* file = std::fopen(TempPath().c_str(), "r");
+    ASSERT_NE(nullptr, file);
+    int32_t number = -1;
+    EXPECT_TRUE(FindSettingsKey(file, "MidiHWVoices", &number, kSettingsNumber, 0));
+    EXPECT_EQ(32, number);
+    char word[512] = {};
+    EXPECT_TRUE(FindSettingsKey(file, "EQPresetName", word, kSettingsWord, sizeof(word)));
+    EXPECT_STREQ("Rock", word);
+    // Found again from the start of the file.
+    EXPECT_TRUE(FindSettingsKey(file, "MidiHWVoices", &number, kSettingsNumber, 0));
+    EXPECT_TRUE(FindSettingsKey(file, "MidiSWVoices", &number, kSettingsNumber, 0));
+    EXPECT_EQ(8, number);
+    // A prefix match: the rest of the longer key is what follows.
+    EXPECT_TRUE(FindSettingsKey(file, "SPDIFInScanMode", word, kSettingsWord, sizeof(word)));
+    EXPECT_STREQ("X", word);
+    // No word after the key: nothing is read.
+    std::strcpy(word, "kept");
+    EXPECT_FALSE(FindSettingsKey(file, "MidiCustomSetName", word, kSettingsWord, sizeof(word)));
+    EXPECT_STREQ("kept", word);
+    EXPECT_FALSE(FindSettingsKey(file, "MicAECMode", &number, kSettingsNumber, 0));
+    EXPECT_FALSE(FindSettingsKey(file, "MidiHWVoices", &number, 2, 0));
+    // A word longer than the caller's buffer is cut.
+    char small[5];
+    EXPECT_TRUE(FindSettingsKey(file, "EQPresetName", small, kSettingsWord, sizeof(small)));
+    EXPECT_STREQ("Rock", small);
+    EXPECT_TRUE(FindSettingsKey(file, "Begin NonWSS", small, kSettingsWord, 3));
+    EXPECT_STREQ("Se", small);
+    std::fclose(file);
+}
+
+TEST_F(SettingsFileTest, LongLinesAreNeverReadAsLinesOfTheirOwn)
+{
+    // The rest of a 600-character line looks like a key line; it must not count.
+    const std::string longLine = std::string(510, 'x') + "MicAECMode 2";
+    WriteFile(longLine + "\r\n" + std::string(5000, 'y') + "\r\nMicAECMode 1\r\n");
+    FILE* file = std::fopen(TempPath().c_str(), "r");
+    ASSERT_NE(nullptr, file);
+    int32_t number = -1;
+    EXPECT_TRUE(FindSettingsKey(file, "MicAECMode", &number, kSettingsNumber, 0));
+    EXPECT_EQ(1, number);
+    std::fclose(file);
+}

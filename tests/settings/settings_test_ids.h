@@ -1,0 +1,2 @@
+#pragma once
+#define IDR_GOLDEN_SIX_CHANNEL_MIXER 9301

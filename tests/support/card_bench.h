@@ -1,0 +1,61 @@
+#pragma once
+// A CCardMixer on the simulated card of a model, with the driver's registry keys
+// (the driver's tree, the 3D software's keys and the DirectSound keys of the
+// simulated driver instance) saved before and put back after each test.
+#include "driver/card_mixer.h"
+#include "simcard/sim_card_model.h"
+#include "simcard/sim_driver.h"
+#include "simcard/sim_system.h"
+#include "support/registry_tree_guard.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The simulated driver instance's key as Windows 98 reports it.
+extern const char* const kBenchDriverKey;
+
+class CardBench {
+public:
+    CardBench();
+    ~CardBench();
+    CardBench(const CardBench&) = delete;
+    CardBench& operator=(const CardBench&) = delete;
+
+    // A fresh card of that model with a new CCardMixer (not opened yet).
+    void Install(SimCardModel model);
+    // Install and OpenCard; false when the start-up failed.
+    bool Start(SimCardModel model);
+
+    CCardMixer& Mixer() { return *m_mixer; }
+    SimDriver& Driver() { return *m_driver; }
+    // The last logged command of that code, or nullptr.
+    const SimDriverRequest* LastCommand(DWORD command) const;
+    // Log positions of the requests, for order checks; -1 when absent.
+    int IndexOfCommand(DWORD command, int from = 0) const;
+    int IndexOfRegistryWrite(const std::string& keyPath, const std::string& valueName) const;
+
+private:
+    RegistryTreeGuard m_driverTree;
+    RegistryTreeGuard m_sensaura;
+    RegistryTreeGuard m_instance;
+    RegistryTreeGuard m_mixerStore;
+    SimSystemInstallation m_system;
+    std::unique_ptr<SimDriver> m_driver;
+    std::unique_ptr<SimDriverInstallation> m_installation;
+    std::unique_ptr<CCardMixer> m_mixer;
+};
+
+// Registry helpers for the checks: a value's type and bytes, a number, a text.
+struct StoredValue {
+    bool found = false;
+    DWORD type = 0;
+    std::vector<BYTE> data;
+};
+StoredValue ReadMachineValue(const std::string& path, const std::string& name);
+bool WriteMachineBinary(const std::string& path, const std::string& name, const void* data, DWORD size);
+bool WriteMachineNumber(const std::string& path, const std::string& name, DWORD value, DWORD type);
+std::vector<BYTE> Bytes(std::initializer_list<int> values);
+std::vector<BYTE> NumberBytes(DWORD value);
