@@ -31,6 +31,8 @@ CardSettingsTest::CardSettingsTest()
 {
     SimCard::Instance().MixerDevices().Store().SetKey(kMixerStoreKey);
     DeleteValue(kControlPanelKey, kMaxSoftValue);
+    for (const char* key : {kSpdifKey, kWavetableKey, kSourcePositioningKey})
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, key);
 }
 
 CardSettingsTest::~CardSettingsTest()

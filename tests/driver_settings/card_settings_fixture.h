@@ -1,13 +1,13 @@
 #pragma once
-// A CCardMixer opened on the simulated card, with the driver's settings keys moved
-// aside for the test and put back afterwards.
+// A CCardMixer opened on the simulated card; the driver's settings keys start
+// empty and are put back as they were afterwards.
 #include "app/panel_values.h"
 #include "driver/card_mixer.h"
 #include "driver/driver_keys.h"
 #include "simcard/sim_card.h"
 #include "simcard/sim_driver.h"
 #include "support/registry_guard.h"
-#include "support/registry_tree_backup.h"
+#include "support/registry_tree_guard.h"
 
 #include <gtest/gtest.h>
 
@@ -50,9 +50,9 @@ private:
     RegistryKeyGuard m_panelKey;
     RegistryValueGuard m_maxSoft;
     RegistryValueGuard m_driverKey;
-    RegistryTreeBackup m_spdif;
-    RegistryTreeBackup m_wavetable;
-    RegistryTreeBackup m_positioning;
+    RegistryTreeGuard m_spdif;
+    RegistryTreeGuard m_wavetable;
+    RegistryTreeGuard m_positioning;
     RegistryKeyGuard m_store;
     std::unique_ptr<SimDriver> m_driver;
     std::unique_ptr<SimDriverInstallation> m_installation;
