@@ -96,12 +96,3 @@ void CCardMixer::NameMixerLines()
             name(entry);
     }
 }
-
-
-// The driver-side features fill these in.
-void CCardMixer::LoadWavetableSettings() {}
-void CCardMixer::LoadSpdifSettings() {}
-void CCardMixer::LoadSourcePositionSettings() {}
-void CCardMixer::ReadSpdifInputStatusAtStart() {}
-void CCardMixer::SaveSpdifSettings() {}
-

@@ -24,6 +24,8 @@ struct SimSpdifState {
     DWORD sensingInterval = 0;
     DWORD copyPermitted = 0; // channel status as sent: setting + 1, 0 before any
     DWORD preEmphasis = 0;
+    // Sources the driver will not connect to the output (the connect answers 1).
+    std::vector<DWORD> refusedSources;
     // The signal at the input.
     bool inputPresent = true;
     DWORD inputRate = 48000;

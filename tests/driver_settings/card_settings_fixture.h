@@ -1,0 +1,62 @@
+#pragma once
+// A CCardMixer opened on the simulated card; the driver's settings keys start
+// empty and are put back as they were afterwards.
+#include "app/panel_values.h"
+#include "driver/card_mixer.h"
+#include "driver/driver_keys.h"
+#include "simcard/sim_card.h"
+#include "simcard/sim_driver.h"
+#include "support/registry_guard.h"
+#include "support/registry_tree_guard.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CardSettingsTest : public testing::Test {
+protected:
+    // A new driver of that model and kind; the card is opened when asked.
+    void Install(SimCardModel model, SimVoiceLimitKind kind = SimVoiceLimitKind::Registry);
+    void Open();
+    void InstallAndOpen(SimCardModel model = SimCardModel::Six,
+                        SimVoiceLimitKind kind = SimVoiceLimitKind::Registry);
+    // Destroys the card mixer (its teardown runs).
+    void Close();
+
+    CCardMixer& Mixer() { return *m_mixer; }
+    SimDriver& Driver() { return *m_driver; }
+
+    // Commands in the log since it was last cleared.
+    std::vector<SimDriverRequest> Commands() const;
+
+public:
+    static void WriteNumber(const char* key, const char* name, DWORD value,
+                            const char* subkey = nullptr);
+    // The number stored (binary or DWORD, 4 bytes), or false when there is none.
+    static bool ReadNumber(const char* key, const char* name, DWORD& value,
+                           const char* subkey = nullptr);
+    static bool HasValue(const char* key, const char* name, const char* subkey = nullptr);
+    static std::string ReadText(const char* key, const char* name, const char* subkey = nullptr);
+    static void DeleteValue(const char* key, const char* name, const char* subkey = nullptr);
+
+protected:
+    CardSettingsTest();
+    ~CardSettingsTest() override;
+
+private:
+    RegistryKeyGuard m_algorithms;
+    RegistryKeyGuard m_panelKey;
+    RegistryValueGuard m_maxSoft;
+    RegistryValueGuard m_driverKey;
+    RegistryTreeGuard m_spdif;
+    RegistryTreeGuard m_wavetable;
+    RegistryTreeGuard m_positioning;
+    RegistryKeyGuard m_store;
+    std::unique_ptr<SimDriver> m_driver;
+    std::unique_ptr<SimDriverInstallation> m_installation;
+    std::unique_ptr<CCardMixer> m_mixer;
+};
+
+std::string PathOf(const char* key, const char* subkey);
