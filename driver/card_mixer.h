@@ -27,6 +27,10 @@ public:
     DWORD SixChannelCapable() const { return m_sixChannelCapable; }
     HANDLE DeviceHandle() const { return m_channel.Handle(); }
 
+    // Settings files: the driver section, then the mixer section.
+    bool LoadSettings(FILE* file) override;
+    bool SaveSettings(FILE* file) override;
+
     // S/PDIF
     // Setting the current value again does nothing; a change is routed by the driver
     // first and the value reached is what is kept.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -10,10 +11,14 @@
 
 #include "settings/settings_test_ids.h"
 #include "settings/settings_test_support.h"
+#include "driver/driver_keys.h"
+#include "support/card_bench.h"
+#include "support/registry_guard.h"
 
 namespace {
 
 constexpr int kDamagedFiles = 3000;
+constexpr int kDamagedCardFiles = 600;
 constexpr DWORD kHighestControlId = 0x2A;
 
 class Damage {
@@ -163,6 +168,29 @@ void ExpectHoldableValues(CMixerDevice& mixer, int file)
     }
 }
 
+// The driver-side settings stay within what the card takes.
+void ExpectHoldableDriverSettings(CCardMixer& card, int file)
+{
+    ASSERT_LE(card.GetSpdifInputMode(), 2u) << "file " << file;
+    ASSERT_LE(card.GetSpdifOutputSource(), 3u) << "file " << file;
+    ASSERT_LE(card.GetSpdifCopyPermitted(), 1u) << "file " << file;
+    ASSERT_LE(card.GetSpdifPreemphasis(), 1u) << "file " << file;
+    ASSERT_LE(card.GetAecMode(), 2u) << "file " << file;
+    for (DWORD flag : {card.GetSensaura3D(), card.GetMacroFX(), card.GetA3DSplashScreen(), card.GetStereoExpansion(),
+                       card.GetSampleSetResident(), card.GetVoiceAllocation(), card.GetUseDefaultSet()})
+        ASSERT_LE(flag, 1u) << "file " << file;
+    DWORD minimum = 0;
+    DWORD maximum = 0;
+    card.GetHwVoiceRange(minimum, maximum);
+    const DWORD hw = card.GetHwVoiceLimit();
+    ASSERT_TRUE(hw == 0 || (hw >= minimum && hw <= maximum)) << "file " << file << " hardware voices " << hw;
+    card.GetSwVoiceRange(minimum, maximum);
+    const DWORD sw = card.GetSwVoiceLimit();
+    ASSERT_TRUE(sw == 0 || sw == 976 || (sw >= minimum && sw <= maximum)) << "file " << file << " software voices " << sw;
+    ASSERT_TRUE(CCardMixer::IsUsableEqSetName(card.CurrentEqSetName())) << "file " << file;
+    ASSERT_LT(std::strlen(card.GetCustomSetFile()), 256u) << "file " << file;
+}
+
 } // namespace
 
 TEST_F(SettingsFileTest, ThousandsOfDamagedFiles)
@@ -193,4 +221,35 @@ TEST_F(SettingsFileTest, ThousandsOfDamagedFiles)
             EXPECT_EQ(ValuesOf(mixer, id), ValuesOf(check, id)) << "control " << id;
         }
     }
+}
+
+TEST(CardSettingsFile, HundredsOfDamagedFiles)
+{
+    CardBench bench;
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, kDriverSettingsKey);
+    ASSERT_TRUE(bench.Start(SimCardModel::Six));
+    CCardMixer& card = bench.Mixer();
+    ASSERT_EQ(1, card.SaveEqSet("Rock"));
+    const std::string good = ResourceBytes(IDR_GOLDEN_SIX_CHANNEL_CARD);
+    ASSERT_FALSE(good.empty());
+    char folder[MAX_PATH] = {};
+    char path[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    GetTempFileNameA(folder, "msp", 0, path);
+    Damage damage(7122026);
+    for (int i = 0; i < kDamagedCardFiles && !HasFatalFailure(); ++i) {
+        const std::string bytes = damage.Apply(good);
+        FILE* out = std::fopen(path, "wb");
+        ASSERT_NE(nullptr, out);
+        std::fwrite(bytes.data(), 1, bytes.size(), out);
+        std::fclose(out);
+        FILE* in = std::fopen(path, "r");
+        ASSERT_NE(nullptr, in);
+        EXPECT_TRUE(card.LoadSettings(in));
+        std::fclose(in);
+        DrainMessages();
+        ExpectHoldableValues(card, i);
+        ExpectHoldableDriverSettings(card, i);
+    }
+    DeleteFileA(path);
 }
