@@ -181,7 +181,7 @@ TEST_F(SettingsFileTest, FindSettingsKey)
     EXPECT_TRUE(FindSettingsKey(file, "SPDIFInScanMode", word, kSettingsWord, sizeof(word)));
     EXPECT_STREQ("X", word);
     // No word after the key: nothing is read.
-    std::strcpy(word, "kept");
+    std::snprintf(word, sizeof(word), "%s", "kept");
     EXPECT_FALSE(FindSettingsKey(file, "MidiCustomSetName", word, kSettingsWord, sizeof(word)));
     EXPECT_STREQ("kept", word);
     EXPECT_FALSE(FindSettingsKey(file, "MicAECMode", &number, kSettingsNumber, 0));
