@@ -7,7 +7,8 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 halvard_started_xvfb=
 
-# Configures and builds the project (quiet unless something fails).
+# Configures and builds the project, or only the targets named (quiet unless
+# something fails).
 halvard_build() {
   local log="$HALVARD_BUILD/build.log"
   mkdir -p "$HALVARD_BUILD"
@@ -15,7 +16,11 @@ halvard_build() {
     cmake -S "$HALVARD_ROOT" -B "$HALVARD_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$log" 2>&1 \
       || { cat "$log" >&2; return 1; }
   fi
-  cmake --build "$HALVARD_BUILD" -j "$(nproc)" >"$log" 2>&1 || { grep -v '^\[' "$log" | tail -n 80 >&2; return 1; }
+  local targets=()
+  local target
+  for target in "$@"; do targets+=(--target "$target"); done
+  cmake --build "$HALVARD_BUILD" -j "$(nproc)" "${targets[@]}" >"$log" 2>&1 \
+    || { grep -v '^\[' "$log" | tail -n 80 >&2; return 1; }
 }
 
 # Starts Xvfb on a free display when none is set.
