@@ -3,102 +3,76 @@
 #include "driver/card_mixer.h"
 
 #include "driver/driver_keys.h"
-#include "simcard/sim_card.h"
 #include "simcard/sim_driver.h"
 #include "simcard/sim_system.h"
 #include "support/card_bench.h"
 #include "support/registry_guard.h"
-#include "support/registry_tree_guard.h"
 #include "support/test_arguments.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
 const char* kProductName = "Halvard 5.1+";
-const char* kMixerStoreKey = "Software\\Halvard Tests\\Card Mixer Store";
+
+// The card on the system Wine reports, its mixers' values in a store of these tests.
+CardBenchOptions CardMixerBench()
+{
+    CardBenchOptions options;
+    options.mixerStoreKey = "Software\\Halvard Tests\\Card Mixer Store";
+    options.system.reset();
+    return options;
+}
 
 class CardMixerTest : public testing::Test {
 protected:
-    CardMixerTest()
-        : m_driverTree(HKEY_LOCAL_MACHINE, kDriverSettingsKey)
-        , m_instance(HKEY_LOCAL_MACHINE, kBenchDriverKey)
-        , m_driverKey(HKEY_LOCAL_MACHINE, kDriverBasicsKey, kDriverKeyValue)
-        , m_store(HKEY_CURRENT_USER, kMixerStoreKey)
-    {
-        SimCard::Instance().MixerDevices().Store().SetKey(kMixerStoreKey);
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kDriverBasicsKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-            RegDeleteValueA(key, kDriverKeyValue);
-            RegCloseKey(key);
-        }
-    }
+    // Starts with no driver key published.
+    CardMixerTest() { DeleteRawValue(HKEY_LOCAL_MACHINE, kDriverBasicsKey, kDriverKeyValue); }
 
-    ~CardMixerTest() override
-    {
-        m_mixer.reset();
-        m_installation.reset();
-        SimCard::Instance().Uninstall();
-        SimCard::Instance().MixerDevices().Store().SetKey(SimMixerStore::DefaultKey());
-    }
-
-    void Install(SimCardModel model)
-    {
-        m_mixer.reset();
-        m_installation.reset();
-        SimCard::Instance().Install(model);
-        m_driver = std::make_unique<SimDriver>(model);
-        m_installation = std::make_unique<SimDriverInstallation>(*m_driver);
-        m_mixer = std::make_unique<CCardMixer>();
-    }
+    void Install(SimCardModel model) { m_bench.Install(model); }
+    CCardMixer& Mixer() { return m_bench.Mixer(); }
+    SimDriver& Driver() { return m_bench.Driver(); }
 
     std::string NameOf(int destination, int source)
     {
         MixerLineEntry* line = nullptr;
-        const bool found = source < 0 ? m_mixer->GetDestination(destination, line)
-                                      : m_mixer->GetLine(destination, source, line);
+        const bool found = source < 0 ? Mixer().GetDestination(destination, line)
+                                      : Mixer().GetLine(destination, source, line);
         return found && line != nullptr ? line->line.szName : "<missing>";
     }
 
-    RegistryTreeGuard m_driverTree;
-    RegistryTreeGuard m_instance;
-    RegistryValueGuard m_driverKey;
-    RegistryKeyGuard m_store;
-    std::unique_ptr<SimDriver> m_driver;
-    std::unique_ptr<SimDriverInstallation> m_installation;
-    std::unique_ptr<CCardMixer> m_mixer;
+    CardBench m_bench{CardMixerBench()};
 };
 
 TEST_F(CardMixerTest, OpensAndClosesInOrder)
 {
     Install(SimCardModel::Six);
-    EXPECT_EQ(INVALID_HANDLE_VALUE, m_mixer->DeviceHandle());
-    EXPECT_EQ(0u, m_mixer->SixChannelCapable());
-    ASSERT_EQ(1, m_mixer->OpenCard(kProductName));
-    EXPECT_NE(INVALID_HANDLE_VALUE, m_mixer->DeviceHandle());
-    EXPECT_EQ(1u, m_mixer->FourChannelCapable());
-    EXPECT_EQ(1u, m_mixer->SixChannelCapable());
-    EXPECT_EQ(1, m_driver->OpenHandleCount());
-    EXPECT_EQ(1, m_driver->CountRequests(IOCTL_CARD_HW_OPEN));
+    EXPECT_EQ(INVALID_HANDLE_VALUE, Mixer().DeviceHandle());
+    EXPECT_EQ(0u, Mixer().SixChannelCapable());
+    ASSERT_EQ(1, Mixer().OpenCard(kProductName));
+    EXPECT_NE(INVALID_HANDLE_VALUE, Mixer().DeviceHandle());
+    EXPECT_EQ(1u, Mixer().FourChannelCapable());
+    EXPECT_EQ(1u, Mixer().SixChannelCapable());
+    EXPECT_EQ(1, Driver().OpenHandleCount());
+    EXPECT_EQ(1, Driver().CountRequests(IOCTL_CARD_HW_OPEN));
     int driverKeyWrites = 0;
-    for (const SimDriverRequest& request : m_driver->Log())
+    for (const SimDriverRequest& request : Driver().Log())
         driverKeyWrites += request.valueName == kDriverKeyValue ? 1 : 0;
     EXPECT_EQ(1, driverKeyWrites);
-    m_mixer.reset();
-    EXPECT_EQ(0, m_driver->OpenHandleCount());
+    m_bench.Close();
+    EXPECT_EQ(0, Driver().OpenHandleCount());
 }
 
 TEST_F(CardMixerTest, NoCardMeansFailureAndNothingWritten)
 {
     Install(SimCardModel::Six);
-    m_driver->SetCardCount(0);
-    EXPECT_EQ(0, m_mixer->OpenCard(kProductName));
-    EXPECT_EQ(INVALID_HANDLE_VALUE, m_mixer->DeviceHandle());
-    EXPECT_TRUE(m_driver->Log().empty());
+    Driver().SetCardCount(0);
+    EXPECT_EQ(0, Mixer().OpenCard(kProductName));
+    EXPECT_EQ(INVALID_HANDLE_VALUE, Mixer().DeviceHandle());
+    EXPECT_TRUE(Driver().Log().empty());
     DWORD type = 0;
     std::vector<BYTE> data;
     EXPECT_FALSE(ReadRawValue(HKEY_LOCAL_MACHINE, kDriverBasicsKey, kDriverKeyValue, type, data));
@@ -108,16 +82,16 @@ TEST_F(CardMixerTest, CapabilityFlagsPerModelAndZeroOnFailure)
 {
     for (SimCardModel model : {SimCardModel::Four, SimCardModel::Stereo}) {
         Install(model);
-        ASSERT_EQ(1, m_mixer->OpenCard(kProductName));
-        EXPECT_EQ(IsFourChannelCapable(model) ? 1u : 0u, m_mixer->FourChannelCapable());
-        EXPECT_EQ(0u, m_mixer->SixChannelCapable());
+        ASSERT_EQ(1, Mixer().OpenCard(kProductName));
+        EXPECT_EQ(IsFourChannelCapable(model) ? 1u : 0u, Mixer().FourChannelCapable());
+        EXPECT_EQ(0u, Mixer().SixChannelCapable());
     }
     for (DWORD failing : {IOCTL_CARD_HW_OPEN, IOCTL_CARD_HW_INFO}) {
         Install(SimCardModel::Six);
-        m_driver->FailRequest(failing, 0, 0xC0000001);
-        ASSERT_EQ(1, m_mixer->OpenCard(kProductName));
-        EXPECT_EQ(0u, m_mixer->FourChannelCapable());
-        EXPECT_EQ(0u, m_mixer->SixChannelCapable());
+        Driver().FailRequest(failing, 0, 0xC0000001);
+        ASSERT_EQ(1, Mixer().OpenCard(kProductName));
+        EXPECT_EQ(0u, Mixer().FourChannelCapable());
+        EXPECT_EQ(0u, Mixer().SixChannelCapable());
     }
 }
 
@@ -125,7 +99,7 @@ TEST_F(CardMixerTest, PublishesTheDriverKeyForTheRunningSystem)
 {
     SimSystemInstallation system(SimSystem::Windows98);
     Install(SimCardModel::Six);
-    ASSERT_EQ(1, m_mixer->OpenCard(kProductName));
+    ASSERT_EQ(1, Mixer().OpenCard(kProductName));
     DWORD type = 0;
     std::vector<BYTE> data;
     ASSERT_TRUE(ReadRawValue(HKEY_LOCAL_MACHINE, kDriverBasicsKey, kDriverKeyValue, type, data));
@@ -153,7 +127,7 @@ TEST_F(CardMixerTest, LineNamesOfTheSixChannelLayout)
 {
     const ExpectedNames names = NamesForLanguage();
     Install(SimCardModel::Six);
-    ASSERT_EQ(1, m_mixer->OpenCard(kProductName));
+    ASSERT_EQ(1, Mixer().OpenCard(kProductName));
     EXPECT_EQ(names.master, NameOf(0, -1));
     EXPECT_EQ(names.front, NameOf(0, 1));
     EXPECT_EQ(names.rear, NameOf(0, 2));
@@ -173,7 +147,7 @@ TEST_F(CardMixerTest, LineNamesOfTheFourChannelLayout)
 {
     const ExpectedNames names = NamesForLanguage();
     Install(SimCardModel::Four);
-    ASSERT_EQ(1, m_mixer->OpenCard(kProductName));
+    ASSERT_EQ(1, Mixer().OpenCard(kProductName));
     EXPECT_EQ(names.master, NameOf(0, -1));
     EXPECT_EQ(names.front, NameOf(0, 1));
     EXPECT_EQ(names.rear, NameOf(0, 2));

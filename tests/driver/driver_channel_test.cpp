@@ -264,11 +264,7 @@ protected:
         , m_instance(HKEY_LOCAL_MACHINE, kServiceEnumKey, "0")
     {
         m_channel.Attach(OpenCardDevice());
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServiceEnumKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-            RegDeleteValueA(key, "0");
-            RegCloseKey(key);
-        }
+        DeleteRawValue(HKEY_LOCAL_MACHINE, kServiceEnumKey, "0");
     }
 
     std::string Published()

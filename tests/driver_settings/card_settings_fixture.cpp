@@ -8,9 +8,14 @@
 
 namespace {
 
-const char* kProductName = "Halvard 5.1+";
-const char* kMixerStoreKey = "Software\\Halvard Tests\\Driver Settings Store";
-const char* kAlgorithmsKey = "SYSTEM\\CurrentControlSet\\Services\\ruririv\\CS461x\\Algorithms\\Basics";
+// The card on the system Wine reports, its mixers' values in a store of these tests.
+CardBenchOptions CardSettingsBench()
+{
+    CardBenchOptions options;
+    options.mixerStoreKey = "Software\\Halvard Tests\\Driver Settings Store";
+    options.system.reset();
+    return options;
+}
 
 } // namespace
 
@@ -19,44 +24,18 @@ std::string PathOf(const char* key, const char* subkey)
     return subkey == nullptr ? std::string(key) : std::string(key) + "\\" + subkey;
 }
 
-CardSettingsTest::CardSettingsTest()
-    : m_algorithms(HKEY_LOCAL_MACHINE, kAlgorithmsKey)
-    , m_panelKey(HKEY_LOCAL_MACHINE, kControlPanelKey)
-    , m_maxSoft(HKEY_LOCAL_MACHINE, kControlPanelKey, kMaxSoftValue)
-    , m_driverKey(HKEY_LOCAL_MACHINE, kDriverBasicsKey, kDriverKeyValue)
-    , m_spdif(HKEY_LOCAL_MACHINE, kSpdifKey)
-    , m_wavetable(HKEY_LOCAL_MACHINE, kWavetableKey)
-    , m_positioning(HKEY_LOCAL_MACHINE, kSourcePositioningKey)
-    , m_store(HKEY_CURRENT_USER, kMixerStoreKey)
+CardSettingsTest::CardSettingsTest() : m_bench(CardSettingsBench())
 {
-    SimCard::Instance().MixerDevices().Store().SetKey(kMixerStoreKey);
     DeleteValue(kControlPanelKey, kMaxSoftValue);
     for (const char* key : {kSpdifKey, kWavetableKey, kSourcePositioningKey})
         DeleteKeyTree(HKEY_LOCAL_MACHINE, key);
 }
 
-CardSettingsTest::~CardSettingsTest()
-{
-    m_mixer.reset();
-    m_installation.reset();
-    SimCard::Instance().Uninstall();
-    SimCard::Instance().MixerDevices().Store().SetKey(SimMixerStore::DefaultKey());
-}
-
-void CardSettingsTest::Install(SimCardModel model, SimVoiceLimitKind kind)
-{
-    m_mixer.reset();
-    m_installation.reset();
-    SimCard::Instance().Install(model);
-    m_driver = std::make_unique<SimDriver>(model);
-    m_driver->SetVoiceLimitKind(kind);
-    m_installation = std::make_unique<SimDriverInstallation>(*m_driver);
-    m_mixer = std::make_unique<CCardMixer>();
-}
+void CardSettingsTest::Install(SimCardModel model, SimVoiceLimitKind kind) { m_bench.Install(model, kind); }
 
 void CardSettingsTest::Open()
 {
-    ASSERT_EQ(1, m_mixer->OpenCard(kProductName));
+    ASSERT_EQ(1, Mixer().OpenCard("Halvard 5.1+"));
 }
 
 void CardSettingsTest::InstallAndOpen(SimCardModel model, SimVoiceLimitKind kind)
@@ -65,12 +44,10 @@ void CardSettingsTest::InstallAndOpen(SimCardModel model, SimVoiceLimitKind kind
     Open();
 }
 
-void CardSettingsTest::Close() { m_mixer.reset(); }
-
 std::vector<SimDriverRequest> CardSettingsTest::Commands() const
 {
     std::vector<SimDriverRequest> commands;
-    for (const SimDriverRequest& request : m_driver->Log()) {
+    for (const SimDriverRequest& request : m_bench.Driver().Log()) {
         if (request.controlCode == IOCTL_CARD_COMMAND)
             commands.push_back(request);
     }
@@ -79,42 +56,33 @@ std::vector<SimDriverRequest> CardSettingsTest::Commands() const
 
 void CardSettingsTest::WriteNumber(const char* key, const char* name, DWORD value, const char* subkey)
 {
-    WriteRawValue(HKEY_LOCAL_MACHINE, PathOf(key, subkey), name, REG_BINARY, &value, sizeof(value));
+    WriteMachineBinary(PathOf(key, subkey), name, &value, sizeof(value));
 }
 
 bool CardSettingsTest::ReadNumber(const char* key, const char* name, DWORD& value, const char* subkey)
 {
-    DWORD type = 0;
-    std::vector<BYTE> data;
-    if (!ReadRawValue(HKEY_LOCAL_MACHINE, PathOf(key, subkey), name, type, data)
-        || data.size() != sizeof(DWORD))
+    const StoredValue stored = ReadMachineValue(PathOf(key, subkey), name);
+    if (!stored.found || stored.data.size() != sizeof(DWORD))
         return false;
-    std::memcpy(&value, data.data(), sizeof(value));
+    std::memcpy(&value, stored.data.data(), sizeof(value));
     return true;
 }
 
 bool CardSettingsTest::HasValue(const char* key, const char* name, const char* subkey)
 {
-    DWORD type = 0;
-    std::vector<BYTE> data;
-    return ReadRawValue(HKEY_LOCAL_MACHINE, PathOf(key, subkey), name, type, data);
+    return ReadMachineValue(PathOf(key, subkey), name).found;
 }
 
 std::string CardSettingsTest::ReadText(const char* key, const char* name, const char* subkey)
 {
-    DWORD type = 0;
-    std::vector<BYTE> data;
-    if (!ReadRawValue(HKEY_LOCAL_MACHINE, PathOf(key, subkey), name, type, data))
+    const StoredValue stored = ReadMachineValue(PathOf(key, subkey), name);
+    if (!stored.found)
         return "<missing>";
-    return std::string(reinterpret_cast<const char*>(data.data()), strnlen(reinterpret_cast<const char*>(data.data()), data.size()));
+    const char* text = reinterpret_cast<const char*>(stored.data.data());
+    return std::string(text, strnlen(text, stored.data.size()));
 }
 
 void CardSettingsTest::DeleteValue(const char* key, const char* name, const char* subkey)
 {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, PathOf(key, subkey).c_str(), 0, KEY_ALL_ACCESS, &opened)
-        != ERROR_SUCCESS)
-        return;
-    RegDeleteValueA(opened, name);
-    RegCloseKey(opened);
+    DeleteRawValue(HKEY_LOCAL_MACHINE, PathOf(key, subkey), name);
 }

@@ -6,12 +6,11 @@
 #include "driver/driver_keys.h"
 #include "simcard/sim_card.h"
 #include "simcard/sim_driver.h"
+#include "support/card_bench.h"
 #include "support/registry_guard.h"
-#include "support/registry_tree_guard.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,10 +22,10 @@ protected:
     void InstallAndOpen(SimCardModel model = SimCardModel::Six,
                         SimVoiceLimitKind kind = SimVoiceLimitKind::Registry);
     // Destroys the card mixer (its teardown runs).
-    void Close();
+    void Close() { m_bench.Close(); }
 
-    CCardMixer& Mixer() { return *m_mixer; }
-    SimDriver& Driver() { return *m_driver; }
+    CCardMixer& Mixer() { return m_bench.Mixer(); }
+    SimDriver& Driver() { return m_bench.Driver(); }
 
     // Commands in the log since it was last cleared.
     std::vector<SimDriverRequest> Commands() const;
@@ -43,20 +42,9 @@ public:
 
 protected:
     CardSettingsTest();
-    ~CardSettingsTest() override;
 
 private:
-    RegistryKeyGuard m_algorithms;
-    RegistryKeyGuard m_panelKey;
-    RegistryValueGuard m_maxSoft;
-    RegistryValueGuard m_driverKey;
-    RegistryTreeGuard m_spdif;
-    RegistryTreeGuard m_wavetable;
-    RegistryTreeGuard m_positioning;
-    RegistryKeyGuard m_store;
-    std::unique_ptr<SimDriver> m_driver;
-    std::unique_ptr<SimDriverInstallation> m_installation;
-    std::unique_ptr<CCardMixer> m_mixer;
+    CardBench m_bench;
 };
 
 std::string PathOf(const char* key, const char* subkey);

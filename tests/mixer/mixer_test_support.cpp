@@ -10,56 +10,6 @@ size_t RecordingListener::CountFor(DWORD controlId) const
     return count;
 }
 
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        if (condition && condition())
-            return true;
-        if (GetTickCount() - start >= timeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
-void PumpFor(DWORD ms)
-{
-    PumpUntil(nullptr, ms);
-}
-
-const char* SimCardTest::TestStoreKey()
-{
-    return "Software\\Norvalis Dirizuzaro GmbH\\Simulated Card\\Mixer Tests";
-}
-
-void SimCardTest::SetUp()
-{
-    Devices().Store().SetKey(TestStoreKey());
-    Devices().Store().Remove();
-}
-
-void SimCardTest::TearDown()
-{
-    SimCard::Instance().Uninstall();
-    Devices().Store().Remove();
-    Devices().Store().SetKey(SimMixerStore::DefaultKey());
-}
-
-void SimCardTest::InstallModel(SimCardModel model, SimControlNumbering numbering)
-{
-    SimCard::Instance().Install(model, numbering);
-}
-
-void SimCardTest::InstallLayouts(const std::vector<SimMixerLayout>& layouts)
-{
-    SimCard::Instance().InstallMixers(SimCardModel::Six, layouts);
-}
-
 SimMixerLayout SmallLayout()
 {
     SimMixerLayout layout;

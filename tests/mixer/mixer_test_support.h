@@ -4,10 +4,11 @@
 
 #include "mixer/wss_mixer.h"
 #include "simcard/sim_card.h"
+#include "support/message_pump.h"
+#include "support/sim_card_test.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -20,22 +21,6 @@ public:
     size_t CountFor(DWORD controlId) const;
 
     std::vector<std::pair<DWORD, bool>> changes;
-};
-
-// Dispatches this thread's messages until the condition holds or the time is up.
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
-void PumpFor(DWORD ms);
-
-// Every test gets a fresh simulated card that keeps its values in a key of its own.
-class SimCardTest : public testing::Test {
-protected:
-    static const char* TestStoreKey();
-    void SetUp() override;
-    void TearDown() override;
-
-    void InstallModel(SimCardModel model, SimControlNumbering numbering = SimControlNumbering::WindowsXp);
-    void InstallLayouts(const std::vector<SimMixerLayout>& layouts);
-    SimMixerDevices& Devices() { return SimCard::Instance().MixerDevices(); }
 };
 
 // A small layout to build broken or unusual devices from: one stereo playback

@@ -4,19 +4,6 @@
 
 #include "platform/wnd.h"
 
-void PumpMessages(DWORD milliseconds)
-{
-    const DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(1);
-    } while (GetTickCount() - start < milliseconds);
-}
-
 const char* TestWindowClass()
 {
     static const bool registered = [] {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform_test_support.h"
+#include "support/message_pump.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ TEST(Resources, WindowsDialogsAndGdiObjectsAreReleased)
         ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1));
         EXPECT_EQ(0, images.Add(bitmap.GetHandle(), RGB(255, 0, 255)));
     }
-    PumpMessages(50);
+    PumpFor(50);
 
     for (HGDIOBJ handle : gdiHandles)
         EXPECT_EQ(0u, GetObjectType(handle));

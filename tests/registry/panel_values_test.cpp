@@ -30,15 +30,7 @@ protected:
             std::make_unique<RegistryValueGuard>(HKEY_LOCAL_MACHINE, kControlPanelKey, name));
     }
 
-    static void Remove(const char* name)
-    {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kControlPanelKey, 0, KEY_ALL_ACCESS, &key)
-            == ERROR_SUCCESS) {
-            RegDeleteValueA(key, name);
-            RegCloseKey(key);
-        }
-    }
+    static void Remove(const char* name) { DeleteRawValue(HKEY_LOCAL_MACHINE, kControlPanelKey, name); }
 
     static void Write(const char* name, DWORD type, const void* data, DWORD size)
     {

@@ -10,7 +10,8 @@
 #include "settings/settings_test_ids.h"
 #include "settings/settings_test_support.h"
 #include "support/card_bench.h"
-#include "support/registry_guard.h"
+#include "support/message_pump.h"
+#include "support/temp_file.h"
 
 namespace {
 
@@ -18,38 +19,23 @@ constexpr DWORD kMasterVolume = 0x1;
 constexpr DWORD kCdVolume = 0x15;
 
 // A card started on an empty driver tree (what was there comes back afterwards).
+CardBenchOptions EmptyDriverTree()
+{
+    CardBenchOptions options;
+    options.emptyDriverTree = true;
+    return options;
+}
+
 class CardFileTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        DeleteKeyTree(HKEY_LOCAL_MACHINE, kDriverSettingsKey);
-        ASSERT_TRUE(m_bench.Start(SimCardModel::Six));
-    }
-
-    void TearDown() override
-    {
-        if (!m_path.empty())
-            DeleteFileA(m_path.c_str());
-        DrainMessages();
-    }
+    void SetUp() override { ASSERT_TRUE(m_bench.Start(SimCardModel::Six)); }
+    void TearDown() override { DrainMessages(); }
 
     CCardMixer& Card() { return m_bench.Mixer(); }
 
-    const std::string& Path()
-    {
-        if (m_path.empty()) {
-            char folder[MAX_PATH] = {};
-            char path[MAX_PATH] = {};
-            GetTempPathA(MAX_PATH, folder);
-            GetTempFileNameA(folder, "msp", 0, path);
-            m_path = path;
-        }
-        return m_path;
-    }
-
     bool Save()
     {
-        FILE* file = std::fopen(Path().c_str(), "w");
+        FILE* file = std::fopen(m_file.Path().c_str(), "w");
         const bool saved = file != nullptr && Card().SaveSettings(file);
         if (file != nullptr)
             std::fclose(file);
@@ -58,26 +44,15 @@ protected:
 
     bool Load(const std::string& bytes)
     {
-        FILE* out = std::fopen(Path().c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), out);
-        std::fclose(out);
-        FILE* file = std::fopen(Path().c_str(), "r");
+        m_file.Write(bytes);
+        FILE* file = std::fopen(m_file.Path().c_str(), "r");
         const bool loaded = Card().LoadSettings(file);
         std::fclose(file);
         DrainMessages();
         return loaded;
     }
 
-    std::string Saved()
-    {
-        FILE* file = std::fopen(Path().c_str(), "rb");
-        std::string bytes;
-        char chunk[4096];
-        for (size_t read; (read = std::fread(chunk, 1, sizeof(chunk), file)) > 0;)
-            bytes.append(chunk, read);
-        std::fclose(file);
-        return bytes;
-    }
+    std::string Saved() { return m_file.Read(); }
 
     // Every driver-side setting of the card as a page would change it.
     void ChangeEverything()
@@ -109,8 +84,8 @@ protected:
         Card().SetUseDefaultSet(0);
     }
 
-    CardBench m_bench;
-    std::string m_path;
+    CardBench m_bench{EmptyDriverTree()};
+    TempFile m_file;
 };
 
 } // namespace

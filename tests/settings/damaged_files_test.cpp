@@ -11,9 +11,8 @@
 
 #include "settings/settings_test_ids.h"
 #include "settings/settings_test_support.h"
-#include "driver/driver_keys.h"
 #include "support/card_bench.h"
-#include "support/registry_guard.h"
+#include "support/temp_file.h"
 
 namespace {
 
@@ -202,8 +201,8 @@ TEST_F(SettingsFileTest, ThousandsOfDamagedFiles)
     ASSERT_FALSE(good.empty());
     Damage damage(20261207);
     for (int i = 0; i < kDamagedFiles; ++i) {
-        WriteFile(damage.Apply(good));
-        FILE* file = std::fopen(TempPath().c_str(), "r");
+        m_file.Write(damage.Apply(good));
+        FILE* file = std::fopen(m_file.Path().c_str(), "r");
         ASSERT_NE(nullptr, file);
         EXPECT_TRUE(mixer.LoadSettings(file));
         std::fclose(file);
@@ -225,17 +224,16 @@ TEST_F(SettingsFileTest, ThousandsOfDamagedFiles)
 
 TEST(CardSettingsFile, HundredsOfDamagedFiles)
 {
-    CardBench bench;
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, kDriverSettingsKey);
+    CardBenchOptions emptyDriverTree;
+    emptyDriverTree.emptyDriverTree = true;
+    CardBench bench(emptyDriverTree);
     ASSERT_TRUE(bench.Start(SimCardModel::Six));
     CCardMixer& card = bench.Mixer();
     ASSERT_EQ(1, card.SaveEqSet("Rock"));
     const std::string good = ResourceBytes(IDR_GOLDEN_SIX_CHANNEL_CARD);
     ASSERT_FALSE(good.empty());
-    char folder[MAX_PATH] = {};
-    char path[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    GetTempFileNameA(folder, "msp", 0, path);
+    TempFile temp;
+    const char* path = temp.Path().c_str();
     Damage damage(7122026);
     for (int i = 0; i < kDamagedCardFiles && !HasFatalFailure(); ++i) {
         const std::string bytes = damage.Apply(good);
@@ -251,5 +249,4 @@ TEST(CardSettingsFile, HundredsOfDamagedFiles)
         ExpectHoldableValues(card, i);
         ExpectHoldableDriverSettings(card, i);
     }
-    DeleteFileA(path);
 }

@@ -53,12 +53,12 @@ TEST_F(SettingsFileTest, SixChannelCardWritesTheHandWrittenFile)
     InstallModel(SimCardModel::Six);
     CWssMixer mixer;
     OpenMixer(mixer);
-    ASSERT_TRUE(SaveTo(mixer, TempPath()));
+    ASSERT_TRUE(SaveTo(mixer, m_file.Path()));
     const std::string golden = ResourceBytes(IDR_GOLDEN_SIX_CHANNEL_MIXER);
     ASSERT_FALSE(golden.empty());
-    EXPECT_EQ(golden, ReadFile());
+    EXPECT_EQ(golden, m_file.Read());
     // Meters are never written.
-    EXPECT_EQ(std::string::npos, ReadFile().find("Peak"));
+    EXPECT_EQ(std::string::npos, m_file.Read().find("Peak"));
 }
 
 TEST_F(SettingsFileTest, RoundTripRestoresEveryKindOfControl)
@@ -72,7 +72,7 @@ TEST_F(SettingsFileTest, RoundTripRestoresEveryKindOfControl)
     ASSERT_TRUE(mixer.SetUnsigned(kMicVolume, 123));
     const LONG cdSelected[6] = {0, 1, 0, 0, 0, 0};
     ASSERT_TRUE(mixer.SetBooleanArray(kRecordSource, cdSelected, sizeof(cdSelected)));
-    ASSERT_TRUE(SaveTo(mixer, TempPath()));
+    ASSERT_TRUE(SaveTo(mixer, m_file.Path()));
 
     ASSERT_TRUE(mixer.SetUnsignedPair(kMasterVolume, 5, 5));
     ASSERT_TRUE(mixer.SetBooleanAll(kMasterMute, 0));
@@ -82,7 +82,7 @@ TEST_F(SettingsFileTest, RoundTripRestoresEveryKindOfControl)
     ASSERT_TRUE(mixer.SetBooleanArray(kRecordSource, mixSelected, sizeof(mixSelected)));
     DrainMessages();
 
-    ASSERT_TRUE(LoadFrom(mixer, TempPath()));
+    ASSERT_TRUE(LoadFrom(mixer, m_file.Path()));
     // What the device holds, as a second mixer reads it.
     CWssMixer check;
     OpenMixer(check);
@@ -96,10 +96,10 @@ TEST_F(SettingsFileTest, RoundTripRestoresEveryKindOfControl)
 TEST_F(SettingsFileTest, FileOfAnotherCardWithTheSameControlsLoads)
 {
     InstallModel(SimCardModel::Six);
-    WriteFile("Begin settings: Some Other Card\t7\t1 2\r\n15\t2\t 100 200\t(Volume)\r\nEnd settings: x\t0\t0 0\r\n");
+    m_file.Write("Begin settings: Some Other Card\t7\t1 2\r\n15\t2\t 100 200\t(Volume)\r\nEnd settings: x\t0\t0 0\r\n");
     CWssMixer mixer;
     OpenMixer(mixer);
-    ASSERT_TRUE(LoadFrom(mixer, TempPath()));
+    ASSERT_TRUE(LoadFrom(mixer, m_file.Path()));
     EXPECT_EQ((std::vector<LONG>{100, 200}), ValuesOf(mixer, kCdVolume));
 }
 
@@ -108,7 +108,7 @@ TEST_F(SettingsFileTest, TolerantReader)
     InstallModel(SimCardModel::Six);
     CWssMixer mixer;
     OpenMixer(mixer);
-    WriteFile("some foreign line\r\n" +
+    m_file.Write("some foreign line\r\n" +
               Section("1\t1\t 5\t(Volume)\r\n"          // count differs from the control's: ignored
                       "7777\t2\t 1 2\t(Nothing)\r\n"     // no such control: ignored
                       "15\t2\t 300\t(Volume)\r\n"        // short list: the rest is kept
@@ -116,7 +116,7 @@ TEST_F(SettingsFileTest, TolerantReader)
                       "2\t1\t 1\t(Mute)\r\n"             // applies after the lines before
                       "18\t1\r\n"                        // no value: ignored
                       "E\t1\t 0x1\t(Microphone Boost)\r\n") + "2\t1\t 0\t(Mute)\r\n"); // after the section
-    ASSERT_TRUE(LoadFrom(mixer, TempPath()));
+    ASSERT_TRUE(LoadFrom(mixer, m_file.Path()));
     EXPECT_EQ((std::vector<LONG>{49152, 49152}), ValuesOf(mixer, kMasterVolume));
     EXPECT_EQ((std::vector<LONG>{300, 49152}), ValuesOf(mixer, kCdVolume));
     EXPECT_EQ((std::vector<LONG>{1}), ValuesOf(mixer, kMasterMute));
@@ -130,18 +130,18 @@ TEST_F(SettingsFileTest, ValuesAreHeldWithinWhatTheControlCanHold)
     InstallModel(SimCardModel::Six);
     CWssMixer mixer;
     OpenMixer(mixer);
-    WriteFile(Section("1\t2\t 70000 -5\t(Volume)\r\n"
+    m_file.Write(Section("1\t2\t 70000 -5\t(Volume)\r\n"
                       "2\t1\t 17\t(Mute)\r\n"
                       "22\t6\t 1 1 0 0 0 0\t(Recording Source)\r\n" // two sources chosen: ignored
                       "15\t2\t 99999999999 0x10\t(Volume)\r\n"));
-    ASSERT_TRUE(LoadFrom(mixer, TempPath()));
+    ASSERT_TRUE(LoadFrom(mixer, m_file.Path()));
     EXPECT_EQ((std::vector<LONG>{65535, 0}), ValuesOf(mixer, kMasterVolume));
     EXPECT_EQ((std::vector<LONG>{1}), ValuesOf(mixer, kMasterMute));
     EXPECT_EQ((std::vector<LONG>{1, 0, 0, 0, 0, 0}), ValuesOf(mixer, kRecordSource));
     EXPECT_EQ((std::vector<LONG>{65535, 16}), ValuesOf(mixer, kCdVolume));
 
-    WriteFile(Section("22\t6\t 0 0 0 0 0 0\t(Recording Source)\r\n"));
-    ASSERT_TRUE(LoadFrom(mixer, TempPath()));
+    m_file.Write(Section("22\t6\t 0 0 0 0 0 0\t(Recording Source)\r\n"));
+    ASSERT_TRUE(LoadFrom(mixer, m_file.Path()));
     EXPECT_EQ((std::vector<LONG>{1, 0, 0, 0, 0, 0}), ValuesOf(mixer, kRecordSource));
 }
 
@@ -152,20 +152,20 @@ TEST_F(SettingsFileTest, NullFileAndFileWithoutSection)
     OpenMixer(mixer);
     EXPECT_FALSE(mixer.SaveSettings(nullptr));
     EXPECT_FALSE(mixer.LoadSettings(nullptr));
-    WriteFile("EQEnabled 1\r\n");
-    EXPECT_TRUE(LoadFrom(mixer, TempPath()));
+    m_file.Write("EQEnabled 1\r\n");
+    EXPECT_TRUE(LoadFrom(mixer, m_file.Path()));
     EXPECT_EQ((std::vector<LONG>{49152, 49152}), ValuesOf(mixer, kMasterVolume));
 }
 
 TEST_F(SettingsFileTest, FindSettingsKey)
 {
-    WriteFile("Begin NonWSS Settings: x\t0\t0 0\r\n"
+    m_file.Write("Begin NonWSS Settings: x\t0\t0 0\r\n"
               "MidiHWVoices 0x20\r\n"
               "EQPresetName Rock Music\r\n"
               "MidiSWVoices 010\r\n"
               "MidiCustomSetName\r\n"
               "SPDIFInScanModeX 2\r\n");
-    FILE* file = std::fopen(TempPath().c_str(), "r");
+    FILE* file = std::fopen(m_file.Path().c_str(), "r");
     ASSERT_NE(nullptr, file);
     int32_t number = -1;
     EXPECT_TRUE(FindSettingsKey(file, "MidiHWVoices", &number, kSettingsNumber, 0));
@@ -199,8 +199,8 @@ TEST_F(SettingsFileTest, LongLinesAreNeverReadAsLinesOfTheirOwn)
 {
     // The rest of a 600-character line looks like a key line; it must not count.
     const std::string longLine = std::string(510, 'x') + "MicAECMode 2";
-    WriteFile(longLine + "\r\n" + std::string(5000, 'y') + "\r\nMicAECMode 1\r\n");
-    FILE* file = std::fopen(TempPath().c_str(), "r");
+    m_file.Write(longLine + "\r\n" + std::string(5000, 'y') + "\r\nMicAECMode 1\r\n");
+    FILE* file = std::fopen(m_file.Path().c_str(), "r");
     ASSERT_NE(nullptr, file);
     int32_t number = -1;
     EXPECT_TRUE(FindSettingsKey(file, "MicAECMode", &number, kSettingsNumber, 0));

@@ -1,40 +1,33 @@
 #pragma once
 // What the settings-file tests share: a simulated card that keeps nothing across
-// runs, temporary files and the hand-written golden files.
+// runs, a temporary file and the hand-written golden files.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "mixer/wss_mixer.h"
 #include "simcard/sim_card.h"
+#include "support/message_pump.h"
+#include "support/sim_card_test.h"
+#include "support/temp_file.h"
 
-class SettingsFileTest : public testing::Test {
+class SettingsFileTest : public SimCardTest {
 protected:
-    void SetUp() override;
+    SettingsFileTest() : SimCardTest("") {}
     void TearDown() override;
 
-    void InstallModel(SimCardModel model);
     // Opens the card's mixer in the model.
     void OpenMixer(CWssMixer& mixer);
-
-    // A temporary file of this test, removed afterwards.
-    const std::string& TempPath();
-    void WriteFile(const std::string& bytes);
-    std::string ReadFile();
 
     // The values the model holds for a control.
     std::vector<LONG> ValuesOf(CMixerDevice& mixer, DWORD controlId);
 
-private:
-    std::string m_tempPath;
+    TempFile m_file;
 };
 
 // A resource of the test program as bytes.
 std::string ResourceBytes(int id);
-
-// Drops this thread's pending messages (every set posts a change message).
-void DrainMessages();

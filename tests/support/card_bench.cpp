@@ -6,19 +6,18 @@
 const char* const kBenchDriverKey =
     "SYSTEM\\CurrentControlSet\\Services\\Class\\{4D36E96C-E325-11CE-BFC1-08002BE10318}\\0001";
 
-namespace {
-const char* kBenchMixerStore = "Software\\Halvard Tests\\Card Bench Store";
-}
-
-CardBench::CardBench()
+CardBench::CardBench(const CardBenchOptions& options)
     : m_driverTree(HKEY_LOCAL_MACHINE, kDriverSettingsKey)
     , m_sensaura(HKEY_LOCAL_MACHINE, "Software\\Sensaura")
     , m_instance(HKEY_LOCAL_MACHINE, kBenchDriverKey)
-    , m_mixerStore(HKEY_CURRENT_USER, kBenchMixerStore)
-    // The system whose driver key the simulated driver's media device gives.
-    , m_system(SimSystem::Windows98)
+    , m_mixerStore(HKEY_CURRENT_USER, options.mixerStoreKey)
 {
-    SimCard::Instance().MixerDevices().Store().SetKey(kBenchMixerStore);
+    // The system whose driver key the simulated driver's media device gives.
+    if (options.system)
+        m_system.emplace(*options.system);
+    SimCard::Instance().MixerDevices().Store().SetKey(options.mixerStoreKey);
+    if (options.emptyDriverTree)
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, kDriverSettingsKey);
 }
 
 CardBench::~CardBench()
@@ -29,20 +28,23 @@ CardBench::~CardBench()
     SimCard::Instance().MixerDevices().Store().SetKey(SimMixerStore::DefaultKey());
 }
 
-void CardBench::Install(SimCardModel model)
+void CardBench::Install(SimCardModel model, SimVoiceLimitKind kind)
 {
     m_mixer.reset();
     m_installation.reset();
     SimCard::Instance().Install(model);
     m_driver = std::make_unique<SimDriver>(model);
+    m_driver->SetVoiceLimitKind(kind);
     m_installation = std::make_unique<SimDriverInstallation>(*m_driver);
     m_mixer = std::make_unique<CCardMixer>();
 }
 
+bool CardBench::Open() { return m_mixer->OpenCard("Halvard 5.1+") == 1; }
+
 bool CardBench::Start(SimCardModel model)
 {
     Install(model);
-    return m_mixer->OpenCard("Halvard 5.1+") == 1;
+    return Open();
 }
 
 const SimDriverRequest* CardBench::LastCommand(DWORD command) const

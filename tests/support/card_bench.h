@@ -11,26 +11,41 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 // The simulated driver instance's key as Windows 98 reports it.
 extern const char* const kBenchDriverKey;
 
+struct CardBenchOptions {
+    // The key (below the current user's root) the simulated mixers keep their values in.
+    const char* mixerStoreKey = "Software\\Halvard Tests\\Card Bench Store";
+    // The system played to the driver; none leaves the one Wine reports.
+    std::optional<SimSystem> system = SimSystem::Windows98;
+    // Starts without the driver's settings tree.
+    bool emptyDriverTree = false;
+};
+
 class CardBench {
 public:
-    CardBench();
+    explicit CardBench(const CardBenchOptions& options = CardBenchOptions());
     ~CardBench();
     CardBench(const CardBench&) = delete;
     CardBench& operator=(const CardBench&) = delete;
 
     // A fresh card of that model with a new CCardMixer (not opened yet).
-    void Install(SimCardModel model);
-    // Install and OpenCard; false when the start-up failed.
+    void Install(SimCardModel model, SimVoiceLimitKind kind = SimVoiceLimitKind::Registry);
+    // OpenCard; false when the start-up failed.
+    bool Open();
+    // Install and Open.
     bool Start(SimCardModel model);
+    // Destroys the CCardMixer (its teardown runs).
+    void Close() { m_mixer.reset(); }
 
     CCardMixer& Mixer() { return *m_mixer; }
     SimDriver& Driver() { return *m_driver; }
+    const SimDriver& Driver() const { return *m_driver; }
     // The last logged command of that code, or nullptr.
     const SimDriverRequest* LastCommand(DWORD command) const;
     // Log positions of the requests, for order checks; -1 when absent.
@@ -42,7 +57,7 @@ private:
     RegistryTreeGuard m_sensaura;
     RegistryTreeGuard m_instance;
     RegistryTreeGuard m_mixerStore;
-    SimSystemInstallation m_system;
+    std::optional<SimSystemInstallation> m_system;
     std::unique_ptr<SimDriver> m_driver;
     std::unique_ptr<SimDriverInstallation> m_installation;
     std::unique_ptr<CCardMixer> m_mixer;

@@ -33,12 +33,6 @@ COLORREF DibCanvas::Pixel(int x, int y) const
     return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
 }
 
-void DibCanvas::SetPixelColor(int x, int y, COLORREF color)
-{
-    GdiFlush();
-    m_bits[y * m_width + x] = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-}
-
 void DibCanvas::Fill(COLORREF color)
 {
     GdiFlush();

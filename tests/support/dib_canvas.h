@@ -14,12 +14,8 @@ public:
     DibCanvas& operator=(const DibCanvas&) = delete;
 
     HDC dc() const { return m_dc; }
-    HBITMAP bitmap() const { return m_bitmap; }
-    int width() const { return m_width; }
-    int height() const { return m_height; }
 
     COLORREF Pixel(int x, int y) const;
-    void SetPixelColor(int x, int y, COLORREF color);
     void Fill(COLORREF color);
 
 private:

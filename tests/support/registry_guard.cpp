@@ -42,6 +42,15 @@ bool ReadRawValue(HKEY root, const std::string& path, const std::string& name, D
     return found;
 }
 
+void DeleteRawValue(HKEY root, const std::string& path, const std::string& name)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return;
+    RegDeleteValueA(key, name.c_str());
+    RegCloseKey(key);
+}
+
 void DeleteKeyTree(HKEY root, const std::string& path) { SHDeleteKeyA(root, path.c_str()); }
 
 RegistryKeyGuard::RegistryKeyGuard(HKEY root, const std::string& path)
@@ -72,14 +81,9 @@ RegistryValueGuard::RegistryValueGuard(HKEY root, const std::string& path, const
 
 RegistryValueGuard::~RegistryValueGuard()
 {
-    if (m_existed) {
+    if (m_existed)
         WriteRawValue(m_root, m_path, m_name, m_type, m_data.data(),
                       static_cast<DWORD>(m_data.size()));
-        return;
-    }
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-        RegDeleteValueA(key, m_name.c_str());
-        RegCloseKey(key);
-    }
+    else
+        DeleteRawValue(m_root, m_path, m_name);
 }

@@ -40,4 +40,5 @@ bool WriteRawValue(HKEY root, const std::string& path, const std::string& name, 
                    const void* data, DWORD size);
 bool ReadRawValue(HKEY root, const std::string& path, const std::string& name, DWORD& type,
                   std::vector<BYTE>& data);
+void DeleteRawValue(HKEY root, const std::string& path, const std::string& name);
 void DeleteKeyTree(HKEY root, const std::string& path);
