@@ -2,15 +2,7 @@
 
 namespace {
 
-BOOL WINAPI QueryVersion(LPOSVERSIONINFOA info)
-{
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    return GetVersionExA(info);
-#pragma GCC diagnostic pop
-}
-
-const CoolSystemFunctions kWindows = {QueryVersion, LoadLibraryA, GetProcAddress, FreeLibrary};
+const CoolSystemFunctions kWindows = {LoadLibraryA, GetProcAddress, FreeLibrary};
 
 CoolSystemFunctions g_functions = kWindows;
 int g_osClass = 0; // 0 = not computed yet
@@ -26,25 +18,22 @@ void SetCoolSystem(const CoolSystemFunctions& functions)
     g_osClass = 0;
 }
 
-int CoolOsClassOf(const OSVERSIONINFOA& version)
+int CoolOsClassOf(const SystemVersion& version)
 {
-    if (version.dwPlatformId == VER_PLATFORM_WIN32_NT)
+    if (version.platform == VER_PLATFORM_WIN32_NT)
         return kOsNt;
-    if (version.dwPlatformId != VER_PLATFORM_WIN32_WINDOWS)
+    if (version.platform != VER_PLATFORM_WIN32_WINDOWS)
         return kOsOther;
-    if (version.dwMajorVersion == 4 && version.dwMinorVersion == 0)
+    if (version.major == 4 && version.minor == 0)
         return kOsWin95;
-    if (version.dwMajorVersion != 4 || version.dwMinorVersion > 10)
+    if (version.major != 4 || version.minor > 10)
         return kOsWinMe;
     return kOsWin98;
 }
 
 int CoolOsClassNow()
 {
-    if (g_osClass == 0) {
-        OSVERSIONINFOA version = {};
-        version.dwOSVersionInfoSize = sizeof(version);
-        g_osClass = g_functions.getVersionEx(&version) ? CoolOsClassOf(version) : kOsOther;
-    }
+    if (g_osClass == 0)
+        g_osClass = CoolOsClassOf(QuerySystemVersion());
     return g_osClass;
 }

@@ -1,12 +1,14 @@
 #pragma once
-// The system facts and the library loading the drawing context depends on. By default
-// they are Windows' own; a different table lets the drawing run as on a system
-// without "msimg32.dll" or outside the NT family.
+// The library loading the drawing context depends on, and the OS class it branches
+// on. By default they are Windows' own; a different table (and the system-version
+// seam) lets the drawing run as on a system without "msimg32.dll" or outside the
+// NT family.
 
 #include <windows.h>
 
+#include "app/system_version.h"
+
 struct CoolSystemFunctions {
-    BOOL(WINAPI* getVersionEx)(LPOSVERSIONINFOA info);
     HMODULE(WINAPI* loadLibrary)(LPCSTR name);
     FARPROC(WINAPI* getProcAddress)(HMODULE module, LPCSTR name);
     BOOL(WINAPI* freeLibrary)(HMODULE module);
@@ -15,11 +17,11 @@ struct CoolSystemFunctions {
 const CoolSystemFunctions& CoolSystem();
 const CoolSystemFunctions& WindowsCoolSystem();
 
-// Installs a table; the OS class is computed afresh from it on next use.
+// Installs a table; the OS class is computed afresh on next use.
 void SetCoolSystem(const CoolSystemFunctions& functions);
 
 // OS class: 5 NT family; 2 Windows 95 (4.0); 3 Windows 98 (4.1-4.10);
 // 4 a later system of that family; 1 anything else.
 enum CoolOsClass { kOsOther = 1, kOsWin95 = 2, kOsWin98 = 3, kOsWinMe = 4, kOsNt = 5 };
-int CoolOsClassOf(const OSVERSIONINFOA& version);
+int CoolOsClassOf(const SystemVersion& version);
 int CoolOsClassNow(); // computed once per installed table

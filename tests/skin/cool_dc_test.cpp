@@ -35,14 +35,20 @@ class ScopedSystem {
 public:
     explicit ScopedSystem(bool withBlendLibrary, bool ntFamily = true)
     {
+        SystemFunctions system = WindowsSystemFunctions();
+        if (!ntFamily)
+            system.getVersionEx = Windows98;
+        SetSystemFunctions(system);
         CoolSystemFunctions functions = WindowsCoolSystem();
         if (!withBlendLibrary)
             functions.loadLibrary = NoBlendLibrary;
-        if (!ntFamily)
-            functions.getVersionEx = Windows98;
         SetCoolSystem(functions);
     }
-    ~ScopedSystem() { SetCoolSystem(WindowsCoolSystem()); }
+    ~ScopedSystem()
+    {
+        RestoreWindowsSystemFunctions();
+        SetCoolSystem(WindowsCoolSystem());
+    }
 };
 
 // A drawing context on a canvas.
