@@ -6,6 +6,12 @@ export WINEPREFIX="$HALVARD_BUILD/wineprefix"
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 halvard_started_xvfb=
+# Rebuilds of another checkout of the same sources reuse its objects where ccache exists.
+if command -v ccache >/dev/null 2>&1; then
+  export CMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER:-ccache}
+  export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$HALVARD_ROOT}
+fi
 
 # Configures and builds the project, or only the targets named (quiet unless
 # something fails).
