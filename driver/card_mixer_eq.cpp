@@ -3,7 +3,7 @@
 // current set's tables from the registry, so they are written before it is told.
 #include "driver/card_mixer.h"
 
-#include "app/registry.h"
+#include "platform/registry.h"
 #include "driver/eq_keys.h"
 
 #include <cstdio>

@@ -1,5 +1,5 @@
 // The panel's own values and their defaults, in the local-machine keys they live in.
-#include "app/panel_values.h"
+#include "platform/panel_values.h"
 
 #include "support/registry_guard.h"
 
