@@ -4,9 +4,15 @@
 #include "skin/cool_shading.h"
 #include "platform/gdi_object.h"
 
+#include <cassert>
+
 CCoolDC::CCoolDC() { CoolBlendLibrary::Acquire(); }
 
-CCoolDC::~CCoolDC() { CoolBlendLibrary::Release(); }
+CCoolDC::~CCoolDC()
+{
+    EndWindowPaint();
+    CoolBlendLibrary::Release();
+}
 
 BOOL CCoolDC::GradientFill(TRIVERTEX* vertices, ULONG vertexCount, void* mesh, ULONG meshCount, ULONG mode)
 {
@@ -77,11 +83,13 @@ int CCoolDC::DrawShadedEllipse(const RECT& rect, COLORREF edge, COLORREF centre,
 
 bool CCoolDC::BeginWindowPaint(HWND window)
 {
-    HDC dc = BeginPaint(window, &m_paint);
+    assert(m_paintWindow == nullptr && "one paint cycle at a time");
+    EndWindowPaint();
+    const HDC dc = BeginPaint(window, &m_paint);
     if (dc == nullptr)
         return false;
     m_paintWindow = window;
-    Attach(dc);
+    Borrow(dc);
     return true;
 }
 
@@ -89,12 +97,11 @@ void CCoolDC::EndWindowPaint()
 {
     if (m_paintWindow == nullptr)
         return;
+    if (m_hDC == m_paint.hdc)
+        Detach();
     EndPaint(m_paintWindow, &m_paint);
-    Detach();
     m_paintWindow = nullptr;
     m_paint = PAINTSTRUCT{};
 }
 
 CCoolPaintDC::CCoolPaintDC(HWND window) { BeginWindowPaint(window); }
-
-CCoolPaintDC::~CCoolPaintDC() { EndWindowPaint(); }
