@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/resource_string.h"
 #include "simcard/sim_card_switch.h"
 #include "string_ids.h"
 
@@ -11,23 +12,17 @@ namespace {
 
 constexpr int kTextChars = 512;
 
-void LoadText(HINSTANCE instance, UINT id, char* buffer, int size)
-{
-    if (LoadStringA(instance, id, buffer, size) <= 0)
-        buffer[0] = '\0';
-}
-
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     InstallSimulatedCardFromEnvironment();
     char productName[kTextChars];
     char shortName[kTextChars];
     char aboutFormat[kTextChars];
-    LoadText(instance, IDS_PRODUCT_NAME, productName, kTextChars);
-    LoadText(instance, IDS_SHORT_NAME, shortName, kTextChars);
-    LoadText(instance, IDS_ABOUT_FORMAT, aboutFormat, kTextChars);
+    LoadResourceString(IDS_PRODUCT_NAME, productName, sizeof(productName));
+    LoadResourceString(IDS_SHORT_NAME, shortName, sizeof(shortName));
+    LoadResourceString(IDS_ABOUT_FORMAT, aboutFormat, sizeof(aboutFormat));
 
     char about[kTextChars * 2];
     std::snprintf(about, sizeof(about), aboutFormat, shortName, "1.0", "---");
