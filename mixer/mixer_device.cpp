@@ -1,6 +1,7 @@
 #include "mixer/mixer_device.h"
 
 #include <algorithm>
+#include <cassert>
 #include <initializer_list>
 
 namespace {
@@ -219,6 +220,7 @@ bool CMixerDevice::HideLine(DWORD lineId)
 
 bool CMixerDevice::AddListener(DWORD controlId, CMixerListener* listener)
 {
+    assert(listener != nullptr && "a listener registration without a listener");
     MixerControlEntry* entry = nullptr;
     const bool meter = FindControl(controlId, entry) && IsMeterControlType(entry->control.dwControlType);
     (meter ? m_meterListeners : m_listeners)[controlId].push_back(listener);
