@@ -6,11 +6,11 @@
 
 #include <utility>
 
-HMODULE CoolBlendLibrary::s_module = nullptr;
-int CoolBlendLibrary::s_liveContexts = 0;
-GradientFillFunction CoolBlendLibrary::s_gradientFill = nullptr;
-AlphaBlendFunction CoolBlendLibrary::s_alphaBlend = nullptr;
-TransparentBltFunction CoolBlendLibrary::s_transparentBlt = nullptr;
+HMODULE CCoolBlendLibrary::s_module = nullptr;
+int CCoolBlendLibrary::s_liveContexts = 0;
+GradientFillFunction CCoolBlendLibrary::s_gradientFill = nullptr;
+AlphaBlendFunction CCoolBlendLibrary::s_alphaBlend = nullptr;
+TransparentBltFunction CCoolBlendLibrary::s_transparentBlt = nullptr;
 
 namespace {
 
@@ -28,7 +28,7 @@ constexpr DWORD kDestinationAndNotSource = 0x00220326;
 
 } // namespace
 
-void CoolBlendLibrary::Acquire()
+void CCoolBlendLibrary::Acquire()
 {
     if (s_liveContexts++ > 0)
         return;
@@ -46,7 +46,7 @@ void CoolBlendLibrary::Acquire()
     }
 }
 
-void CoolBlendLibrary::Release()
+void CCoolBlendLibrary::Release()
 {
     if (s_liveContexts <= 0 || --s_liveContexts > 0)
         return;
@@ -58,7 +58,7 @@ void CoolBlendLibrary::Release()
     s_transparentBlt = nullptr;
 }
 
-BOOL WINAPI CoolBlendLibrary::OwnGradientFill(HDC dc, PTRIVERTEX vertices, ULONG vertexCount, PVOID mesh,
+BOOL WINAPI CCoolBlendLibrary::OwnGradientFill(HDC dc, PTRIVERTEX vertices, ULONG vertexCount, PVOID mesh,
                                               ULONG meshCount, ULONG mode)
 {
     if (mode != GRADIENT_FILL_RECT_H && mode != GRADIENT_FILL_RECT_V)
@@ -97,13 +97,13 @@ BOOL WINAPI CoolBlendLibrary::OwnGradientFill(HDC dc, PTRIVERTEX vertices, ULONG
     return TRUE;
 }
 
-BOOL WINAPI CoolBlendLibrary::OwnAlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
+BOOL WINAPI CCoolBlendLibrary::OwnAlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
                                             int sourceY, int, int, BLENDFUNCTION)
 {
     return CBorrowedDC(dest).BitBlt(x, y, width, height, source, sourceX, sourceY, SRCCOPY);
 }
 
-BOOL WINAPI CoolBlendLibrary::OwnTransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
+BOOL WINAPI CCoolBlendLibrary::OwnTransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
                                                 int sourceY, int, int, UINT transparent)
 {
     const HBITMAP selected = static_cast<HBITMAP>(GetCurrentObject(source, OBJ_BITMAP));

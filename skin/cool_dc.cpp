@@ -6,31 +6,31 @@
 
 #include <cassert>
 
-CCoolDC::CCoolDC() { CoolBlendLibrary::Acquire(); }
+CCoolDC::CCoolDC() { CCoolBlendLibrary::Acquire(); }
 
 CCoolDC::~CCoolDC()
 {
     EndWindowPaint();
-    CoolBlendLibrary::Release();
+    CCoolBlendLibrary::Release();
 }
 
 BOOL CCoolDC::GradientFill(TRIVERTEX* vertices, ULONG vertexCount, void* mesh, ULONG meshCount, ULONG mode)
 {
-    return CoolBlendLibrary::GradientFill()(m_hDC, vertices, vertexCount, mesh, meshCount, mode);
+    return CCoolBlendLibrary::GradientFill()(m_hDC, vertices, vertexCount, mesh, meshCount, mode);
 }
 
 BOOL CCoolDC::AlphaBlend(int x, int y, int width, int height, HDC source, int sourceX, int sourceY, int sourceWidth,
                          int sourceHeight, BYTE constantAlpha, BYTE alphaFormat)
 {
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, constantAlpha, alphaFormat};
-    return CoolBlendLibrary::AlphaBlend()(m_hDC, x, y, width, height, source, sourceX, sourceY, sourceWidth,
+    return CCoolBlendLibrary::AlphaBlend()(m_hDC, x, y, width, height, source, sourceX, sourceY, sourceWidth,
                                           sourceHeight, blend);
 }
 
 BOOL CCoolDC::TransparentBlt(int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
                              UINT transparent)
 {
-    return CoolBlendLibrary::TransparentBlt()(m_hDC, x, y, width, height, source, sourceX, sourceY, width, height,
+    return CCoolBlendLibrary::TransparentBlt()(m_hDC, x, y, width, height, source, sourceX, sourceY, width, height,
                                               transparent);
 }
 
@@ -49,7 +49,7 @@ int CCoolDC::DrawShade(const RECT& rect, COLORREF edge, COLORREF centre, POINT* 
 {
     if (IsRectEmpty(&rect))
         return 0;
-    ShadeMesh mesh = CoolBlendLibrary::HasOwnGradientFill() ? BuildTwoBandShade(rect, edge, centre)
+    ShadeMesh mesh = CCoolBlendLibrary::HasOwnGradientFill() ? BuildTwoBandShade(rect, edge, centre)
                                                             : BuildShadeMesh(rect, edge, centre, light, mode);
     return Fill(mesh);
 }
