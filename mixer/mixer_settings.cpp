@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -41,6 +42,10 @@ LONG HoldableValue(const MixerControlEntry& entry, long long value)
                                                        entry.control.Bounds.lMaximum));
     const long long low = entry.control.Bounds.dwMinimum;
     const long long high = entry.control.Bounds.dwMaximum;
+    // Values above 0x7FFFFFFF are written as negative numbers ("%i"): where the
+    // control reaches that far, a negative number is that 32-bit pattern.
+    if (value < 0 && value >= INT32_MIN && high > INT32_MAX)
+        value = static_cast<DWORD>(static_cast<int32_t>(value));
     return static_cast<LONG>(static_cast<DWORD>(std::clamp<long long>(value, std::min(low, high), high)));
 }
 
