@@ -58,7 +58,8 @@ bool CCardMixer::SaveSettings(FILE* file)
     WriteText(file, "MidiCustomSetName", GetCustomSetFile());
     WriteNumber(file, "MidiUseDefaultSet", GetUseDefaultSet());
     WriteSectionLine(file, kEndDriverSection, identity);
-    return CWssMixer::SaveSettings(file);
+    const bool mixerSaved = CWssMixer::SaveSettings(file);
+    return mixerSaved && SettingsWritten(file);
 }
 
 bool CCardMixer::LoadSettings(FILE* file)

@@ -96,7 +96,7 @@ bool CMixerDevice::SaveSettings(FILE* file)
         NotifyControl(entry->control.dwControlID, true);
     }
     WriteSectionLine(file, kEndSettings, identity);
-    return true;
+    return SettingsWritten(file);
 }
 
 void CMixerDevice::WriteControlLine(FILE* file, const MixerControlEntry& entry)

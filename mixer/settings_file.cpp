@@ -95,3 +95,9 @@ void WriteSectionLine(FILE* file, const char* label, const MixerIdentity& identi
     std::fprintf(file, "%s: %s\t%i\t%i %i\n", label, identity.productName, static_cast<int>(identity.driverVersion),
                  static_cast<int>(identity.manufacturerId), static_cast<int>(identity.productId));
 }
+
+bool SettingsWritten(FILE* file)
+{
+    const bool flushed = std::fflush(file) == 0;
+    return flushed && std::ferror(file) == 0;
+}

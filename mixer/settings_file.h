@@ -35,5 +35,9 @@ struct MixerIdentity {
 };
 void WriteSectionLine(FILE* file, const char* label, const MixerIdentity& identity);
 
+// Flushes what is buffered; false when that or any earlier write to the stream
+// failed (a stream that cannot be written, a full disk), so that a save can say so.
+bool SettingsWritten(FILE* file);
+
 // Whether the text begins with the prefix (byte-wise, case-sensitive).
 bool StartsWith(const char* text, const char* prefix);
