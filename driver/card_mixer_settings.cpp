@@ -41,7 +41,9 @@ bool CCardMixer::SaveSettings(FILE* file)
     const MixerIdentity identity = SettingsIdentity();
     WriteSectionLine(file, kBeginDriverSection, identity);
     WriteNumber(file, "SPDIFInScanMode", GetSpdifInputMode());
-    WriteNumber(file, "SPDIFOutCopyPerm", GetSpdifCopyBit());
+    // The setting itself: the bit shown follows the incoming signal unless the
+    // main mix feeds the output, and loading that would change the setting.
+    WriteNumber(file, "SPDIFOutCopyPerm", GetSpdifCopyPermitted());
     WriteNumber(file, "SPDIFOutSource", GetSpdifOutputSource());
     WriteNumber(file, "MicAECMode", GetAecMode());
     WriteNumber(file, "Senaura", GetSensaura3D());

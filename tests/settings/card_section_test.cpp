@@ -205,7 +205,8 @@ TEST_F(CardFileTest, TextValuesWithBlanksComeBackWhole)
 
 TEST_F(CardFileTest, CopyPermittedIsSavedAsSetWhileTheInputFeedsTheOutput)
 {
-    Card().SetSpdifCopyPermitted(1);
+    Card().SetSpdifCopyPermitted(0);
+    Card().SetSpdifCopyPermitted(1); // now stored
     Card().SetSpdifOutputSource(kSpdifOutputInput);
     ASSERT_EQ(kSpdifOutputInput, Card().GetSpdifOutputSource());
     m_bench.Driver().State().spdif.inputCopyBit = false;
