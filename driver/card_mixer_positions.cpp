@@ -39,6 +39,15 @@ bool WriteTable(CRegistry& key, const char* valueName, const BYTE* table, const 
     return key.SetBinary(valueName, table, kSourcePositionCount, subkey) != 0;
 }
 
+// A scheme without flags counts as flags 0, as when schemes are compared.
+DWORD StoredFlags(CRegistry& key, const char* subkey)
+{
+    DWORD flags = 0;
+    if (!key.QueryDword(kSchemeFlagsValue, &flags, subkey))
+        return 0;
+    return flags;
+}
+
 } // namespace
 
 void CCardMixer::LoadSourcePositionSettings() { LoadSourceSchemeList(nullptr); }
@@ -71,9 +80,12 @@ int CCardMixer::LoadSourceScheme(BYTE* balance, BYTE* fader, int count, const ch
     } else if (IsSchemeName(name) && ReadTables(key, tables, name)
                && WriteTable(key, kBalanceTableValue, tables.balance, kCurrentSchemeSubkey)
                && WriteTable(key, kFaderTableValue, tables.fader, kCurrentSchemeSubkey)
+               && key.SetDword(kSchemeFlagsValue, StoredFlags(key, name), kCurrentSchemeSubkey)
                && key.SetString(kSchemeNameValue, name, kCurrentSchemeSubkey)) {
+        // The loaded scheme is the current one as a whole: its flags and its name too.
         std::memcpy(balance, tables.balance, kSourcePositionCount);
         std::memcpy(fader, tables.fader, kSourcePositionCount);
+        m_sourceSchemeName = name;
         return 1;
     }
     std::memset(balance, kDefaultBalance, kSourcePositionCount);

@@ -135,7 +135,7 @@ TEST_F(SourcePositionsTest, LoadingASchemeMakesItTheCurrentOne)
     EXPECT_EQ("Club", ReadText(kSourcePositioningKey, kSchemeNameValue, kCurrentSchemeSubkey));
     EXPECT_EQ(1, Mixer().IsSourceSchemeUnchanged());
 
-    // A scheme stored without flags brings none along.
+    // A scheme stored without flags is taken with flags 0.
     const SourcePositionTables bare = Tables(40);
     const std::string barePath = PathOf(kSourcePositioningKey, "Bare");
     WriteRawValue(HKEY_LOCAL_MACHINE, barePath, kBalanceTableValue, REG_BINARY, bare.balance, sizeof(bare.balance));
