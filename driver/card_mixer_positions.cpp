@@ -10,11 +10,15 @@ namespace {
 
 bool IsGiven(const char* name) { return name != nullptr && name[0] != '\0'; }
 
-// A name that can be a subkey of its own: it fits and names no deeper key.
+// Registry names ignore case: "currentscheme" is the key the driver reads too.
+bool IsCurrentSchemeKey(const char* name) { return _stricmp(name, kCurrentSchemeSubkey) == 0; }
+
+// A name that can be a subkey of its own: it fits, names no deeper key and is
+// not the current scheme's key.
 bool IsSchemeName(const char* name)
 {
     return IsGiven(name) && strnlen(name, kSchemeNameSize) < kSchemeNameSize
-        && std::strchr(name, '\\') == nullptr;
+        && std::strchr(name, '\\') == nullptr && !IsCurrentSchemeKey(name);
 }
 
 // Reads one table, which must be stored with exactly one byte per source.
@@ -131,7 +135,7 @@ int CCardMixer::RebuildSourceSchemeList()
         char name[kSchemeNameSize];
         if (!key.EnumKey(static_cast<DWORD>(index), name, sizeof(name)))
             return 0;
-        if (std::strcmp(name, kCurrentSchemeSubkey) != 0)
+        if (!IsCurrentSchemeKey(name))
             m_sourceSchemes.push_back(name);
     }
     return 1;
@@ -158,7 +162,7 @@ int CCardMixer::LoadSourceSchemeList(const char* name)
 int CCardMixer::DeleteSourceScheme(const char* name)
 {
     // "CurrentScheme" is what the driver reads, not a scheme of the user's.
-    if (!IsSchemeName(name) || std::strcmp(name, kCurrentSchemeSubkey) == 0)
+    if (!IsSchemeName(name))
         return 0;
     CRegistry key = DriverSettingsKey(kSourcePositioningKey);
     const int deleted = key.DeleteKey(name);
