@@ -258,8 +258,12 @@ int CCardMixer::ReadEqPeakLevels(DWORD* levels, int count)
 {
     if (levels == nullptr || count <= 0 || static_cast<DWORD>(count) != m_eqBands)
         return 0;
-    m_channel.SendCommand(CMD_EQ_PEAK_LEVELS, PointerArgument(levels),
-                          static_cast<DWORD>(count) * sizeof(DWORD));
+    const DWORD bytes = static_cast<DWORD>(count) * sizeof(DWORD);
+    if (!Succeeded(m_channel.SendCommand(CMD_EQ_PEAK_LEVELS, PointerArgument(levels), bytes))) {
+        // Whatever the buffer held before is no level of the driver's.
+        std::memset(levels, 0, bytes);
+        return 0;
+    }
     return 1;
 }
 
