@@ -25,7 +25,9 @@ TEST(SystemSoundTest, WithoutAnAudioDeviceEveryOperationFailsQuietly)
     MessageBoxCatcher boxes;
     {
         CSpeakerTest test;
-        EXPECT_TRUE(FAILED(test.InitSoundDevice(owner, kProductName)));
+        const HRESULT status = test.InitSoundDevice(owner, kProductName);
+        EXPECT_TRUE(FAILED(status));
+        RecordProperty("initialisation", static_cast<int>(status));
         EXPECT_TRUE(test.Devices().empty());
         EXPECT_EQ(S_OK, test.LoadTestSound(TestSoundPath().c_str()));
         EXPECT_TRUE(FAILED(test.StartSpeaker(SPEAKER_FRONT_LEFT, TRUE)));
