@@ -13,6 +13,8 @@ class SimSoundSystem;
 class SimDirectSound final : public IDirectSound {
 public:
     SimDirectSound(SimSoundSystem& system, size_t device);
+    SimDirectSound(const SimDirectSound&) = delete;
+    SimDirectSound& operator=(const SimDirectSound&) = delete;
 
     size_t Device() const { return m_device; }
     DWORD CooperativeLevel() const { return m_level; }

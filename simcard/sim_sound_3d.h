@@ -9,6 +9,8 @@
 class SimThreeDBuffer final : public IDirectSound3DBuffer {
 public:
     explicit SimThreeDBuffer(IUnknown& outer);
+    SimThreeDBuffer(const SimThreeDBuffer&) = delete;
+    SimThreeDBuffer& operator=(const SimThreeDBuffer&) = delete;
 
     // The parameters in effect.
     const DS3DBUFFER& Applied() const { return m_applied; }
@@ -47,6 +49,8 @@ public:
     using CommitFunction = void (*)(void* context);
     // outer counts the references; commit applies every deferred setting of the device.
     SimThreeDListener(IUnknown& outer, CommitFunction commit, void* context);
+    SimThreeDListener(const SimThreeDListener&) = delete;
+    SimThreeDListener& operator=(const SimThreeDListener&) = delete;
 
     const DS3DLISTENER& Applied() const { return m_applied; }
     void CommitDeferred() { m_applied = m_deferred; }

@@ -15,6 +15,8 @@ class SimSoundBuffer final : public IDirectSoundBuffer {
 public:
     // description was checked by the device; format is the stored record (none for a primary buffer).
     SimSoundBuffer(SimDirectSound& device, const DSBUFFERDESC& description, std::vector<BYTE> format);
+    SimSoundBuffer(const SimSoundBuffer&) = delete;
+    SimSoundBuffer& operator=(const SimSoundBuffer&) = delete;
 
     // What the sound system and the tests see.
     bool IsPrimary() const { return (m_flags & DSBCAPS_PRIMARYBUFFER) != 0; }

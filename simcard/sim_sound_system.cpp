@@ -42,8 +42,7 @@ SimSoundSystem::SimSoundSystem() { SetDevices(CardMachineDevices()); }
 SimSoundSystem::~SimSoundSystem()
 {
     // Objects the panel still holds outlive the system; they stop reporting to it.
-    for (SimDirectSound* object : m_objects)
-        object->Detach();
+    DetachObjects();
     if (g_installed == this)
         g_installed = nullptr;
 }
@@ -62,8 +61,16 @@ std::vector<SimSoundDevice> SimSoundSystem::CardMachineDevices()
     return {onboard, card};
 }
 
+void SimSoundSystem::DetachObjects()
+{
+    for (SimDirectSound* object : m_objects)
+        object->Detach();
+    m_objects.clear();
+}
+
 void SimSoundSystem::SetDevices(std::vector<SimSoundDevice> devices)
 {
+    DetachObjects();
     m_devices = std::move(devices);
     m_outputs.assign(m_devices.size(), SimSoundOutput());
 }

@@ -31,7 +31,8 @@ public:
     SimSoundSystem& operator=(const SimSoundSystem&) = delete;
 
     static std::vector<SimSoundDevice> CardMachineDevices();
-    // The first device is the default one. Only while no object lives.
+    // The first device is the default one. Objects that still live stop reporting
+    // to the system (their device may be gone).
     void SetDevices(std::vector<SimSoundDevice> devices);
     size_t DeviceCount() const { return m_devices.size(); }
     SimSoundDevice& Device(size_t index) { return m_devices[index]; }
@@ -73,6 +74,8 @@ public:
     void CountRestore() { ++m_restoreCalls; }
 
 private:
+    void DetachObjects();
+
     std::vector<SimSoundDevice> m_devices;
     std::vector<SimSoundOutput> m_outputs;
     std::vector<SimDirectSound*> m_objects;
