@@ -41,14 +41,17 @@ public:
     // last of several; none: the default device) and sets the sound system to six
     // speakers. 0 or the failure.
     HRESULT InitSoundDevice(HWND owner, const char* deviceName);
-    // Replaces the test sound; 0 or a failure, which leaves no test sound.
+    // Replaces the test sound; 0 or a failure, which leaves no test sound (also for a
+    // sound without data or longer than kMaxTestSoundBytes).
     HRESULT LoadTestSound(const char* fileName);
-    // Sets the sound system's speaker configuration; stops every test sound first.
+    // Sets the sound system's speaker configuration, with or without a test sound;
+    // stops every test sound first.
     HRESULT ApplySoundSystemSpeakers(DWORD configuration);
     // Plays the test sound on the speaker of the mask: one speaker bit of multichannel
-    // wave formats (SPEAKER_FRONT_LEFT ... SPEAKER_FRONT_RIGHT_OF_CENTER).
+    // wave formats (SPEAKER_FRONT_LEFT ... SPEAKER_FRONT_RIGHT_OF_CENTER). Without a
+    // test sound, or for a speaker without a buffer, nothing starts.
     HRESULT StartSpeaker(DWORD mask, BOOL loop);
-    // Stops it; the last speaker that stops lets the sound device go.
+    // Stops it; the last started speaker that stops lets the sound device go.
     HRESULT StopSpeaker(DWORD mask, BOOL rewind);
 
     DWORD SpeakerConfiguration() const { return m_speakerConfiguration; }
