@@ -1,0 +1,308 @@
+// Painting of the skinned trackbar: three cached layers (the backdrop of parent and
+// own background with ticks, the channel with its meter, and the frame that puts
+// them together with the thumb), each drawn again only when the redraw mask says.
+#include "skin/cool_slider_ctrl.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+#include "skin/cool_dc.h"
+#include "skin/cool_layout.h"
+#include "skin/cool_memory_dc.h"
+#include "skin/cool_parent_background.h"
+#include "skin/slider_geometry.h"
+
+namespace {
+
+enum ChannelFace { kFaceNormal, kFaceHot, kFaceFocused };
+
+RECT Turned(const RECT& rect) { return RECT{rect.top, rect.left, rect.bottom, rect.right}; }
+
+int Width(const RECT& rect) { return rect.right - rect.left; }
+int Height(const RECT& rect) { return rect.bottom - rect.top; }
+
+// Blend level as an alpha; -1 and values past 255 copy opaquely.
+bool BlendsAt(int level, BYTE* alpha)
+{
+    if (level < 0 || level >= 255)
+        return false;
+    *alpha = static_cast<BYTE>(level);
+    return true;
+}
+
+} // namespace
+
+SliderSnapshot CCoolSliderCtrl::ReadSnapshot() const
+{
+    SliderSnapshot now;
+    now.style = GetStyle();
+    now.exStyle = GetExStyle();
+    now.position = GetPos();
+    now.minimum = GetRangeMin();
+    now.maximum = GetRangeMax();
+    GetSelection(&now.selectionStart, &now.selectionEnd);
+    return now;
+}
+
+CCoolSliderCtrl::Parts CCoolSliderCtrl::ReadParts(const SliderSnapshot& state) const
+{
+    Parts parts = {};
+    parts.vertical = (state.style & TBS_VERT) != 0;
+    GetClientRect(&parts.client);
+    GetChannelRect(&parts.channel);
+    // Some trackbars report a vertical channel as if the slider lay on its side.
+    if (parts.vertical && Width(parts.channel) > Height(parts.channel))
+        parts.channel = Turned(parts.channel);
+    GetThumbRect(&parts.thumb);
+    // The trackbar moves its thumb rectangle only when it repaints itself, which it
+    // never does here: put the thumb where the position says.
+    const bool vertical = parts.vertical;
+    const int thumbLength = AlongEnd(parts.thumb, vertical) - AlongStart(parts.thumb, vertical);
+    const int channelStart = AlongStart(parts.channel, vertical);
+    const int expected = ThumbStartFor(state.position, state.minimum, state.maximum, channelStart,
+                                       AlongEnd(parts.channel, vertical) - channelStart, thumbLength);
+    const int shift = expected - AlongStart(parts.thumb, vertical);
+    if (std::abs(shift) > 1)
+        OffsetRect(&parts.thumb, vertical ? 0 : shift, vertical ? shift : 0);
+    parts.meter = RECT{1, 1, Width(parts.channel) - 1, Height(parts.channel) - 1};
+    return parts;
+}
+
+bool CCoolSliderCtrl::ReadChanges()
+{
+    RECT client;
+    GetClientRect(&client);
+    const int width = Width(client);
+    const int height = Height(client);
+    const SliderSnapshot now = ReadSnapshot();
+    if (StylesChanged(m_last, now) || width != m_workWidth || height != m_workHeight)
+        DropBitmaps();
+    m_redrawMask |= RedrawBitsForChange(m_last, now);
+    m_last = now;
+    m_workWidth = width;
+    m_workHeight = height;
+    m_redrawMask |= ReadOwnChanges();
+    return m_redrawMask != 0;
+}
+
+void CCoolSliderCtrl::Paint(CCoolDC& dc)
+{
+    CaptureLayout(m_hWnd, m_layout);
+    RECT client;
+    GetClientRect(&client);
+    const int width = Width(client);
+    const int height = Height(client);
+    if (width <= 0 || height <= 0)
+        return;
+    const Parts parts = ReadParts(m_last);
+    ++m_drawCounts.paints;
+
+    BuildBackdrop(dc.GetSafeHdc(), parts);
+    BuildChannelLayer(dc.GetSafeHdc(), parts);
+    {
+        CCoolMemoryDC work(dc.GetSafeHdc(), m_work, width, height);
+        if (!work.IsValid())
+            return;
+        m_backdrop.Draw(work.GetSafeHdc(), 0, 0);
+        if (!IsRectEmpty(&parts.channel))
+            m_channelLayer.Draw(work.GetSafeHdc(), parts.channel.left, parts.channel.top);
+        DrawThumb(work, parts);
+        work.CopyTo(dc.GetSafeHdc());
+    }
+    m_redrawMask = 0;
+}
+
+void CCoolSliderCtrl::BuildBackdrop(HDC compatible, const Parts& parts)
+{
+    const int width = Width(parts.client);
+    const int height = Height(parts.client);
+    const bool blendPicture = (m_flags & kBlendPicture) != 0;
+    bool parentCopied = false;
+    if ((blendPicture || m_redrawMask == kRedrawAll) && m_blendLevel != -1) {
+        const bool fresh = m_parentPart.GetWidth() == 0;
+        CCoolMemoryDC part(compatible, m_parentPart, width, height);
+        // Without a parent background the part keeps what it had: the scheme's
+        // background on the first paint.
+        if (fresh)
+            part.FillSolidRect(part.Rect(), m_colors[CCOL_BACKGROUND]);
+        CopyParentBackground(m_hWnd, part.GetSafeHdc(), 0, 0, width, height);
+        CountStep(kStepParentBackground);
+        parentCopied = true;
+    }
+    const bool ownChanged = (m_redrawMask & (kRedrawOwnBackground | kRedrawCompose | kRedrawTicks)) != 0;
+    if (!ownChanged && !parentCopied && m_backdrop.GetWidth() != 0)
+        return;
+
+    const bool hasOwnBackground = m_blendLevel != 0;
+    if (hasOwnBackground && ((m_redrawMask & (kRedrawOwnBackground | kRedrawTicks)) || m_ownBackground.GetWidth() == 0)) {
+        CCoolMemoryDC own(compatible, m_ownBackground, width, height);
+        DrawOwnBackground(own, own.Rect());
+        DrawTicks(own, parts);
+    }
+
+    CCoolMemoryDC backdrop(compatible, m_backdrop, width, height);
+    if (!backdrop.IsValid())
+        return;
+    CountStep(kStepCompose);
+    if (m_blendLevel == -1 || m_parentPart.GetWidth() == 0)
+        backdrop.FillSolidRect(backdrop.Rect(), m_colors[CCOL_BACKGROUND]);
+    else
+        m_parentPart.Draw(backdrop.GetSafeHdc(), 0, 0);
+    if (!hasOwnBackground) {
+        // Nothing of its own: the ticks go straight over the parent's background.
+        DrawTicks(backdrop, parts);
+        return;
+    }
+    BYTE alpha = 0;
+    if (blendPicture && m_blendLevel != -1 && BlendsAt(m_blendLevel, &alpha))
+        m_ownBackground.DrawBlended(backdrop, alpha, 0, 0);
+    else
+        m_ownBackground.Draw(backdrop.GetSafeHdc(), 0, 0);
+}
+
+void CCoolSliderCtrl::DrawOwnBackground(CCoolDC& dc, const RECT& rect)
+{
+    CountStep(kStepOwnBackground);
+    if (m_flags & kFlat) {
+        dc.FillSolidRect(rect, m_colors[CCOL_BACKGROUND]);
+        return;
+    }
+    POINT light = m_light;
+    dc.DrawShade(rect, m_colors[CCOL_BACKGROUND], m_colors[CCOL_LIGHT], &light, 0);
+}
+
+void CCoolSliderCtrl::DrawTicks(CCoolDC& dc, const Parts& parts)
+{
+    if (m_last.style & TBS_NOTICKS)
+        return;
+    const int count = GetNumTics();
+    if (count <= 0)
+        return;
+    CountStep(kStepTicks);
+    RECT strips[2];
+    const int stripCount = TickStrips(parts.client, parts.thumb, parts.channel, m_last.style, strips);
+    const DWORD* tics = count > 2 ? GetTicArray() : nullptr;
+    const bool vertical = parts.vertical;
+    for (int i = 0; i < stripCount; ++i) {
+        const RECT& strip = strips[i];
+        const int start = AlongStart(strip, vertical);
+        const int length = AlongEnd(strip, vertical) - start;
+        for (const TickMark& mark : LayoutTicks(count, tics, m_last.minimum, m_last.maximum, m_last.position, length)) {
+            // The end tick at the maximum's end sits on the strip's last pixel.
+            const int at = start + std::min(mark.offset, std::max(length - 1, 0));
+            dc.FillSolidRect(AxisRect(vertical, at, at + 1, AcrossStart(strip, vertical), AcrossEnd(strip, vertical)),
+                             m_colors[mark.role]);
+        }
+    }
+}
+
+void CCoolSliderCtrl::BuildChannelLayer(HDC compatible, const Parts& parts)
+{
+    const int width = Width(parts.channel);
+    const int height = Height(parts.channel);
+    if (width <= 0 || height <= 0)
+        return;
+    if (!(m_redrawMask & (kRedrawChannel | kRedrawMeterGradient | kRedrawMeterBars)) && m_channelLayer.GetWidth() != 0)
+        return;
+    const int face = m_focus ? kFaceFocused : m_hot ? kFaceHot : kFaceNormal;
+    CCoolMemoryDC layer(compatible, m_channelLayer, width, height);
+    if (!layer.IsValid())
+        return;
+    CountStep(kStepChannel);
+    m_faces.Draw(face, layer.GetSafeHdc(), 0, 0, width, height,
+                 [this, face](CCoolDC& dc, const RECT& rect) { PaintChannelFace(dc, rect, face); });
+    if (!(m_last.style & TBS_ENABLESELRANGE) || IsRectEmpty(&parts.meter))
+        return;
+    if ((m_redrawMask & kRedrawMeterGradient) || m_meterGradient.GetWidth() == 0) {
+        CCoolMemoryDC gradient(compatible, m_meterGradient, Width(parts.meter), Height(parts.meter));
+        DrawGradient(gradient, gradient.Rect(), parts.vertical);
+    }
+    CountStep(kStepMeterBars);
+    DrawMeter(layer, parts);
+}
+
+void CCoolSliderCtrl::PaintChannelFace(CCoolDC& dc, const RECT& rect, int face)
+{
+    static const std::pair<int, int> kShades[] = {
+        {CCOL_STATICDARK, CCOL_STATIC}, // normal: edge, centre
+        {CCOL_STATIC, CCOL_STATICLIGHT},
+        {CCOL_STATIC, CCOL_STATICBRIGHT},
+    };
+    const COLORREF edge = m_colors[kShades[face].first];
+    const COLORREF centre = m_colors[kShades[face].second];
+    if (m_flags & kFlat) {
+        dc.FillSolidRect(rect, centre);
+    } else {
+        POINT middle = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        dc.DrawShade(rect, edge, centre, &middle, 1);
+    }
+    dc.Draw3dRect(rect, m_colors[CCOL_SHADOW], m_colors[CCOL_LIGHT]);
+}
+
+void CCoolSliderCtrl::DrawGradient(CCoolDC& dc, const RECT& rect, bool vertical)
+{
+    CountStep(kStepMeterGradient);
+    // Low at the bottom of a vertical meter and at the left of a horizontal one.
+    const COLORREF first = vertical ? m_colors[CCOL_PEAKHIGH] : m_colors[CCOL_PEAKLOW];
+    const COLORREF second = vertical ? m_colors[CCOL_PEAKLOW] : m_colors[CCOL_PEAKHIGH];
+    TRIVERTEX vertices[2] = {};
+    const COLORREF colors[2] = {first, second};
+    const POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+    for (int i = 0; i < 2; ++i) {
+        vertices[i].x = corners[i].x;
+        vertices[i].y = corners[i].y;
+        vertices[i].Red = static_cast<COLOR16>(GetRValue(colors[i]) << 8);
+        vertices[i].Green = static_cast<COLOR16>(GetGValue(colors[i]) << 8);
+        vertices[i].Blue = static_cast<COLOR16>(GetBValue(colors[i]) << 8);
+    }
+    GRADIENT_RECT mesh = {0, 1};
+    dc.GradientFill(vertices, 2, &mesh, 1, vertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
+}
+
+void CCoolSliderCtrl::DrawMeter(CCoolDC& layer, const Parts& parts)
+{
+    CopyLitPart(layer,
+                SelectionLitPart(parts.meter, parts.vertical, m_last.selectionStart, m_last.selectionEnd, m_last.minimum,
+                                 m_last.maximum),
+                parts.meter);
+}
+
+void CCoolSliderCtrl::CopyLitPart(CCoolDC& layer, const RECT& part, const RECT& meter)
+{
+    if (IsRectEmpty(&part))
+        return;
+    const int sourceX = part.left - meter.left;
+    const int sourceY = part.top - meter.top;
+    BYTE alpha = 0;
+    if ((m_flags & kBlendPicture) && BlendsAt(m_meterBlendLevel, &alpha))
+        m_meterGradient.DrawBlended(layer, alpha, part.left, part.top, Width(part), Height(part), sourceX, sourceY,
+                                    Width(part), Height(part));
+    else
+        m_meterGradient.Draw(layer.GetSafeHdc(), part.left, part.top, Width(part), Height(part), sourceX, sourceY,
+                             Width(part), Height(part));
+}
+
+void CCoolSliderCtrl::DrawThumb(CDC& dc, const Parts& parts)
+{
+    if ((m_last.style & TBS_NOTHUMB) || IsRectEmpty(&parts.thumb))
+        return;
+    CountStep(kStepThumb);
+    const bool enabled = (m_last.style & WS_DISABLED) == 0;
+    RECT rect = parts.thumb;
+    const std::pair<int, int> bevels[] = {
+        {CCOL_LIGHT, CCOL_SHADOW},
+        enabled ? std::pair<int, int>{CCOL_STATICBRIGHT, CCOL_STATIC} : std::pair<int, int>{CCOL_STATIC, CCOL_STATICDARK},
+        {CCOL_LIGHT, CCOL_SHADOW},
+    };
+    for (const auto& bevel : bevels) {
+        dc.Draw3dRect(rect, m_colors[bevel.first], m_colors[bevel.second]);
+        InflateRect(&rect, -1, -1);
+    }
+    if (IsRectEmpty(&rect))
+        return;
+    if (m_last.style & TBS_ENABLESELRANGE)
+        dc.Draw3dRect(rect, m_colors[CCOL_SHADOW], m_colors[CCOL_LIGHT]); // the meter stays visible inside
+    else
+        dc.FillSolidRect(rect, m_colors[CCOL_BACKGROUND]);
+}
