@@ -21,6 +21,12 @@ void CAudioSlider::SetPeak(int peak)
     m_peak = peak;
 }
 
+void CAudioSlider::SetOptions(unsigned options)
+{
+    const unsigned moved = ((options ^ m_options) & kShowPeak) ? kPeakMoved : 0;
+    m_options = (options & ~kPeakMoved) | (m_options & kPeakMoved) | moved;
+}
+
 uint8_t CAudioSlider::ReadOwnChanges()
 {
     const bool changed = m_levelA != m_drawnA || m_levelB != m_drawnB || (m_options & kPeakMoved);

@@ -29,7 +29,8 @@ public:
     int GetLevelB() const { return m_levelB; }
     void SetPeak(int peak);
     int GetPeak() const { return m_peak; }
-    void SetOptions(unsigned options) { m_options = options; }
+    // The internal bit is kept; showing or hiding the peak marker counts as a move.
+    void SetOptions(unsigned options);
     unsigned GetOptions() const { return m_options; }
 
 protected:

@@ -70,8 +70,9 @@ LRESULT CCoolCircSlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnButtonUp();
         return 0;
     case WM_CAPTURECHANGED:
+        // The trackbar never saw the press; it has no drag of its own to end.
         m_dragging = false;
-        break;
+        return 0;
     case WM_SETCURSOR:
         if (m_dragging) {
             ShowDragCursor();
