@@ -36,14 +36,14 @@ uint8_t CAudioSlider::ReadOwnChanges()
     return changed ? kRedrawMeterBars : 0;
 }
 
-void CAudioSlider::DrawMeter(CCoolDC& layer, const Parts& parts)
+void CAudioSlider::DrawMeter(CCoolDC& layer, CCoolBlitSource& source, const Parts& parts)
 {
     const SliderSnapshot& state = LastSeen();
     RECT first;
     RECT second;
     SplitMeter(parts.meter, parts.vertical, &first, &second);
-    CopyLitPart(layer, LevelLitPart(first, parts.vertical, m_levelA, state.minimum, state.maximum), parts.meter);
-    CopyLitPart(layer, LevelLitPart(second, parts.vertical, m_levelB, state.minimum, state.maximum), parts.meter);
+    CopyLitPart(layer, source, LevelLitPart(first, parts.vertical, m_levelA, state.minimum, state.maximum), parts.meter);
+    CopyLitPart(layer, source, LevelLitPart(second, parts.vertical, m_levelB, state.minimum, state.maximum), parts.meter);
     RECT line;
     if ((m_options & kShowPeak) && PeakLine(parts.meter, parts.vertical, m_peak, state.minimum, state.maximum, &line))
         layer.FillSolidRect(line, m_colors[CCOL_PEAKHIGH]);

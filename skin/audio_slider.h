@@ -35,7 +35,7 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void DrawMeter(CCoolDC& layer, const Parts& parts) override;
+    void DrawMeter(CCoolDC& layer, CCoolBlitSource& source, const Parts& parts) override;
     uint8_t ReadOwnChanges() override;
     void OnPressPassedOn(POINT point) override;
 

@@ -18,6 +18,7 @@
 #include "skin/cool_scheme.h"
 #include "skin/slider_redraw.h"
 
+class CCoolBlitSource;
 class CCoolDC;
 class CDC;
 
@@ -60,9 +61,9 @@ protected:
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    // Lights the meter in the channel layer (from the gradient at the same place);
-    // this class lights the selection range.
-    virtual void DrawMeter(CCoolDC& layer, const Parts& parts);
+    // Lights the meter in the channel layer (from the gradient at the same place,
+    // copied through the paint's source); this class lights the selection range.
+    virtual void DrawMeter(CCoolDC& layer, CCoolBlitSource& source, const Parts& parts);
     // Redraw bits for state a derived class keeps, read at the start of a paint.
     virtual uint8_t ReadOwnChanges() { return 0; }
     // A left press that goes on to the trackbar (not taken by the double-click reset).
@@ -70,7 +71,7 @@ protected:
 
     // Copies part of the meter gradient (rect in layer coordinates) into the layer,
     // blended at the meter level with RM_BLENDPICTURE.
-    void CopyLitPart(CCoolDC& layer, const RECT& part, const RECT& meter);
+    void CopyLitPart(CCoolDC& layer, CCoolBlitSource& source, const RECT& part, const RECT& meter);
     void AddRedrawBits(uint8_t bits) { m_redrawMask |= bits; }
     Parts ReadParts(const SliderSnapshot& state) const;
     // The state as the last paint saw it.
@@ -83,10 +84,10 @@ private:
     void DropBitmaps();
     // Sets the redraw bits for what changed since the last paint; true when any is set.
     bool ReadChanges();
-    void BuildBackdrop(HDC compatible, const Parts& parts);
+    void BuildBackdrop(HDC compatible, CCoolBlitSource& source, const Parts& parts);
     void DrawOwnBackground(CCoolDC& dc, const RECT& rect);
     void DrawTicks(CCoolDC& dc, const Parts& parts);
-    void BuildChannelLayer(HDC compatible, const Parts& parts);
+    void BuildChannelLayer(HDC compatible, CCoolBlitSource& source, const Parts& parts);
     void PaintChannelFace(CCoolDC& dc, const RECT& rect, int face);
     void DrawGradient(CCoolDC& dc, const RECT& rect, bool vertical);
     void DrawThumb(CDC& dc, const Parts& parts);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "skin/cool_blit_source.h"
 #include "skin/cool_dc.h"
 #include "skin/cool_layout.h"
 #include "skin/cool_memory_dc.h"
@@ -29,6 +30,12 @@ bool BlendsAt(int level, BYTE* alpha)
         return false;
     *alpha = static_cast<BYTE>(level);
     return true;
+}
+
+void Copy(CDC& target, int x, int y, int width, int height, HDC source, int sourceX, int sourceY)
+{
+    if (source != nullptr && width > 0 && height > 0)
+        target.BitBlt(x, y, width, height, source, sourceX, sourceY, SRCCOPY);
 }
 
 } // namespace
@@ -98,22 +105,24 @@ void CCoolSliderCtrl::Paint(CCoolDC& dc)
     const Parts parts = ReadParts(m_last);
     ++m_drawCounts.paints;
 
-    BuildBackdrop(dc.GetSafeHdc(), parts);
-    BuildChannelLayer(dc.GetSafeHdc(), parts);
+    // One context serves every copy from a cached bitmap during the paint.
+    CCoolBlitSource source(dc.GetSafeHdc());
+    BuildBackdrop(dc.GetSafeHdc(), source, parts);
+    BuildChannelLayer(dc.GetSafeHdc(), source, parts);
     {
         CCoolMemoryDC work(dc.GetSafeHdc(), m_work, width, height);
         if (!work.IsValid())
             return;
-        m_backdrop.Draw(work.GetSafeHdc(), 0, 0);
-        if (!IsRectEmpty(&parts.channel))
-            m_channelLayer.Draw(work.GetSafeHdc(), parts.channel.left, parts.channel.top);
+        Copy(work, 0, 0, width, height, source.Select(m_backdrop), 0, 0);
+        Copy(work, parts.channel.left, parts.channel.top, Width(parts.channel), Height(parts.channel),
+             source.Select(m_channelLayer), 0, 0);
         DrawThumb(work, parts);
         work.CopyTo(dc.GetSafeHdc());
     }
     m_redrawMask = 0;
 }
 
-void CCoolSliderCtrl::BuildBackdrop(HDC compatible, const Parts& parts)
+void CCoolSliderCtrl::BuildBackdrop(HDC compatible, CCoolBlitSource& source, const Parts& parts)
 {
     const int width = Width(parts.client);
     const int height = Height(parts.client);
@@ -145,20 +154,24 @@ void CCoolSliderCtrl::BuildBackdrop(HDC compatible, const Parts& parts)
     if (!backdrop.IsValid())
         return;
     CountStep(kStepCompose);
-    if (m_blendLevel == -1 || m_parentPart.GetWidth() == 0)
+    const HDC parent = m_blendLevel == -1 ? nullptr : source.Select(m_parentPart);
+    if (parent == nullptr)
         backdrop.FillSolidRect(backdrop.Rect(), m_colors[CCOL_BACKGROUND]);
     else
-        m_parentPart.Draw(backdrop.GetSafeHdc(), 0, 0);
+        Copy(backdrop, 0, 0, width, height, parent, 0, 0);
     if (!hasOwnBackground) {
         // Nothing of its own: the ticks go straight over the parent's background.
         DrawTicks(backdrop, parts);
         return;
     }
+    const HDC own = source.Select(m_ownBackground);
+    if (own == nullptr)
+        return;
     BYTE alpha = 0;
-    if (blendPicture && m_blendLevel != -1 && BlendsAt(m_blendLevel, &alpha))
-        m_ownBackground.DrawBlended(backdrop, alpha, 0, 0);
+    if (blendPicture && BlendsAt(m_blendLevel, &alpha))
+        backdrop.AlphaBlend(0, 0, width, height, own, 0, 0, width, height, alpha, 0);
     else
-        m_ownBackground.Draw(backdrop.GetSafeHdc(), 0, 0);
+        Copy(backdrop, 0, 0, width, height, own, 0, 0);
 }
 
 void CCoolSliderCtrl::DrawOwnBackground(CCoolDC& dc, const RECT& rect)
@@ -197,7 +210,7 @@ void CCoolSliderCtrl::DrawTicks(CCoolDC& dc, const Parts& parts)
     }
 }
 
-void CCoolSliderCtrl::BuildChannelLayer(HDC compatible, const Parts& parts)
+void CCoolSliderCtrl::BuildChannelLayer(HDC compatible, CCoolBlitSource& source, const Parts& parts)
 {
     const int width = Width(parts.channel);
     const int height = Height(parts.channel);
@@ -210,8 +223,10 @@ void CCoolSliderCtrl::BuildChannelLayer(HDC compatible, const Parts& parts)
     if (!layer.IsValid())
         return;
     CountStep(kStepChannel);
-    m_faces.Draw(face, layer.GetSafeHdc(), 0, 0, width, height,
-                 [this, face](CCoolDC& dc, const RECT& rect) { PaintChannelFace(dc, rect, face); });
+    CCoolBitmap* faceBitmap = m_faces.Get(face, compatible, width, height,
+                                          [this, face](CCoolDC& dc, const RECT& rect) { PaintChannelFace(dc, rect, face); });
+    if (faceBitmap != nullptr)
+        Copy(layer, 0, 0, width, height, source.Select(*faceBitmap), 0, 0);
     if (!(m_last.style & TBS_ENABLESELRANGE) || IsRectEmpty(&parts.meter))
         return;
     if ((m_redrawMask & kRedrawMeterGradient) || m_meterGradient.GetWidth() == 0) {
@@ -219,7 +234,7 @@ void CCoolSliderCtrl::BuildChannelLayer(HDC compatible, const Parts& parts)
         DrawGradient(gradient, gradient.Rect(), parts.vertical);
     }
     CountStep(kStepMeterBars);
-    DrawMeter(layer, parts);
+    DrawMeter(layer, source, parts);
 }
 
 void CCoolSliderCtrl::PaintChannelFace(CCoolDC& dc, const RECT& rect, int face)
@@ -260,27 +275,29 @@ void CCoolSliderCtrl::DrawGradient(CCoolDC& dc, const RECT& rect, bool vertical)
     dc.GradientFill(vertices, 2, &mesh, 1, vertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
 }
 
-void CCoolSliderCtrl::DrawMeter(CCoolDC& layer, const Parts& parts)
+void CCoolSliderCtrl::DrawMeter(CCoolDC& layer, CCoolBlitSource& source, const Parts& parts)
 {
-    CopyLitPart(layer,
+    CopyLitPart(layer, source,
                 SelectionLitPart(parts.meter, parts.vertical, m_last.selectionStart, m_last.selectionEnd, m_last.minimum,
                                  m_last.maximum),
                 parts.meter);
 }
 
-void CCoolSliderCtrl::CopyLitPart(CCoolDC& layer, const RECT& part, const RECT& meter)
+void CCoolSliderCtrl::CopyLitPart(CCoolDC& layer, CCoolBlitSource& source, const RECT& part, const RECT& meter)
 {
     if (IsRectEmpty(&part))
+        return;
+    const HDC gradient = source.Select(m_meterGradient);
+    if (gradient == nullptr)
         return;
     const int sourceX = part.left - meter.left;
     const int sourceY = part.top - meter.top;
     BYTE alpha = 0;
     if ((m_flags & kBlendPicture) && BlendsAt(m_meterBlendLevel, &alpha))
-        m_meterGradient.DrawBlended(layer, alpha, part.left, part.top, Width(part), Height(part), sourceX, sourceY,
-                                    Width(part), Height(part));
+        layer.AlphaBlend(part.left, part.top, Width(part), Height(part), gradient, sourceX, sourceY, Width(part),
+                         Height(part), alpha, 0);
     else
-        m_meterGradient.Draw(layer.GetSafeHdc(), part.left, part.top, Width(part), Height(part), sourceX, sourceY,
-                             Width(part), Height(part));
+        Copy(layer, part.left, part.top, Width(part), Height(part), gradient, sourceX, sourceY);
 }
 
 void CCoolSliderCtrl::DrawThumb(CDC& dc, const Parts& parts)
