@@ -48,6 +48,9 @@ LRESULT CCoolCircSlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT: {
+        // The trackbar invalidates only where its own thumb was; the pointer
+        // reaches from the centre to the rim.
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
         CCoolPaintDC dc(m_hWnd);
         if (dc.GetSafeHdc() != nullptr)
             Paint(dc);
