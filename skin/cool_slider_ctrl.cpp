@@ -26,6 +26,10 @@ void CCoolSliderCtrl::OnSchemeChanged()
 
 void CCoolSliderCtrl::DropBitmaps()
 {
+    // The contexts let go of their bitmaps first.
+    m_workDC.reset();
+    m_backdropDC.reset();
+    m_layerDC.reset();
     m_work.AttachBitmap(nullptr);
     m_ownBackground.AttachBitmap(nullptr);
     m_faces.Drop();

@@ -12,14 +12,16 @@
 #include <cstdint>
 
 #include "platform/common_controls.h"
+#include <memory>
+
 #include "skin/cool_bitmap.h"
+#include "skin/cool_memory_dc.h"
 #include "skin/cool_face_cache.h"
 #include "skin/cool_hover.h"
 #include "skin/cool_scheme.h"
 #include "skin/slider_redraw.h"
 
 class CCoolBlitSource;
-class CCoolDC;
 class CDC;
 
 class CCoolSliderCtrl : public CSliderCtrl, public CCoolScheme {
@@ -82,7 +84,10 @@ protected:
 private:
     void Paint(CCoolDC& dc);
     void DropBitmaps();
-    // Sets the redraw bits for what changed since the last paint; true when any is set.
+    // Sets the redraw bits for what changed since the last paint. True when the
+    // trackbar's own state or the size changed: the trackbar then invalidated only
+    // its thumb, and the whole control must be painted. (Changes of levels, hover,
+    // focus and scheme come with an invalidation of the whole control.)
     bool ReadChanges();
     void BuildBackdrop(HDC compatible, CCoolBlitSource& source, const Parts& parts);
     void DrawOwnBackground(CCoolDC& dc, const RECT& rect);
@@ -120,4 +125,11 @@ private:
 
     CCoolHover m_hover;
     SliderDrawCounts m_drawCounts;
+    // The work bitmap, the backdrop and the channel layer stay selected in contexts of their own
+    // from paint to paint (dropped with them): selecting a bitmap costs more than
+    // the copies of a meter update, and a live context keeps the blending library
+    // loaded between paints.
+    std::unique_ptr<CCoolMemoryDC> m_workDC;
+    std::unique_ptr<CCoolMemoryDC> m_backdropDC;
+    std::unique_ptr<CCoolMemoryDC> m_layerDC;
 };

@@ -83,14 +83,15 @@ bool CCoolSliderCtrl::ReadChanges()
     const int width = Width(client);
     const int height = Height(client);
     const SliderSnapshot now = ReadSnapshot();
-    if (StylesChanged(m_last, now) || width != m_workWidth || height != m_workHeight)
+    const bool resized = width != m_workWidth || height != m_workHeight;
+    if (StylesChanged(m_last, now) || resized)
         DropBitmaps();
-    m_redrawMask |= RedrawBitsForChange(m_last, now);
+    const uint8_t trackbarBits = RedrawBitsForChange(m_last, now);
+    m_redrawMask |= trackbarBits | ReadOwnChanges();
     m_last = now;
     m_workWidth = width;
     m_workHeight = height;
-    m_redrawMask |= ReadOwnChanges();
-    return m_redrawMask != 0;
+    return trackbarBits != 0 || resized;
 }
 
 void CCoolSliderCtrl::Paint(CCoolDC& dc)
@@ -109,16 +110,18 @@ void CCoolSliderCtrl::Paint(CCoolDC& dc)
     CCoolBlitSource source(dc.GetSafeHdc());
     BuildBackdrop(dc.GetSafeHdc(), source, parts);
     BuildChannelLayer(dc.GetSafeHdc(), source, parts);
-    {
-        CCoolMemoryDC work(dc.GetSafeHdc(), m_work, width, height);
-        if (!work.IsValid())
-            return;
-        Copy(work, 0, 0, width, height, source.Select(m_backdrop), 0, 0);
+    if (!m_workDC)
+        m_workDC = std::make_unique<CCoolMemoryDC>(dc.GetSafeHdc(), m_work, width, height);
+    CCoolMemoryDC& work = *m_workDC;
+    if (!work.IsValid())
+        return;
+    if (m_backdropDC)
+        Copy(work, 0, 0, width, height, m_backdropDC->GetSafeHdc(), 0, 0);
+    if (m_layerDC)
         Copy(work, parts.channel.left, parts.channel.top, Width(parts.channel), Height(parts.channel),
-             source.Select(m_channelLayer), 0, 0);
-        DrawThumb(work, parts);
-        work.CopyTo(dc.GetSafeHdc());
-    }
+             m_layerDC->GetSafeHdc(), 0, 0);
+    DrawThumb(work, parts);
+    work.CopyTo(dc.GetSafeHdc());
     m_redrawMask = 0;
 }
 
@@ -140,7 +143,7 @@ void CCoolSliderCtrl::BuildBackdrop(HDC compatible, CCoolBlitSource& source, con
         parentCopied = true;
     }
     const bool ownChanged = (m_redrawMask & (kRedrawOwnBackground | kRedrawCompose | kRedrawTicks)) != 0;
-    if (!ownChanged && !parentCopied && m_backdrop.GetWidth() != 0)
+    if (!ownChanged && !parentCopied && m_backdropDC)
         return;
 
     const bool hasOwnBackground = m_blendLevel != 0;
@@ -150,7 +153,9 @@ void CCoolSliderCtrl::BuildBackdrop(HDC compatible, CCoolBlitSource& source, con
         DrawTicks(own, parts);
     }
 
-    CCoolMemoryDC backdrop(compatible, m_backdrop, width, height);
+    if (!m_backdropDC)
+        m_backdropDC = std::make_unique<CCoolMemoryDC>(compatible, m_backdrop, width, height);
+    CCoolMemoryDC& backdrop = *m_backdropDC;
     if (!backdrop.IsValid())
         return;
     CountStep(kStepCompose);
@@ -216,10 +221,12 @@ void CCoolSliderCtrl::BuildChannelLayer(HDC compatible, CCoolBlitSource& source,
     const int height = Height(parts.channel);
     if (width <= 0 || height <= 0)
         return;
-    if (!(m_redrawMask & (kRedrawChannel | kRedrawMeterGradient | kRedrawMeterBars)) && m_channelLayer.GetWidth() != 0)
+    if (!(m_redrawMask & (kRedrawChannel | kRedrawMeterGradient | kRedrawMeterBars)) && m_layerDC)
         return;
     const int face = m_focus ? kFaceFocused : m_hot ? kFaceHot : kFaceNormal;
-    CCoolMemoryDC layer(compatible, m_channelLayer, width, height);
+    if (!m_layerDC)
+        m_layerDC = std::make_unique<CCoolMemoryDC>(compatible, m_channelLayer, width, height);
+    CCoolMemoryDC& layer = *m_layerDC;
     if (!layer.IsValid())
         return;
     CountStep(kStepChannel);
