@@ -66,8 +66,12 @@ LRESULT CCoolSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_SIZE:
-    case WM_DISPLAYCHANGE:
         DropBitmaps();
+        break;
+    case WM_DISPLAYCHANGE:
+        // Only a new colour depth makes the cached bitmaps unfit.
+        if (m_work.GetWidth() != 0 && static_cast<int>(wParam) != m_work.GetBitsPixel())
+            DropBitmaps();
         break;
     case WM_SETFOCUS:
         SetFocusFace(true);
