@@ -45,8 +45,9 @@ bool CopyParentBackground(HWND window, HDC target, int x, int y, int width, int 
         return source.GetSafeHdc() && into.BitBlt(x, y, width, height, source.GetSafeHdc(), left, top, SRCCOPY);
     // A background of another size is shown stretched over the container.
     const int stretch = into.SetStretchBltMode(COLORONCOLOR);
-    const bool copied = into.StretchBlt(x, y, width, height, source.GetSafeHdc(), MulDiv(left, record.bmWidth, areaWidth),
-                                        MulDiv(top, record.bmHeight, areaHeight), MulDiv(width, record.bmWidth, areaWidth),
+    const bool copied = into.StretchBlt(x, y, width, height, source.GetSafeHdc(),
+                                        MulDiv(left, record.bmWidth, areaWidth), MulDiv(top, record.bmHeight, areaHeight),
+                                        MulDiv(width, record.bmWidth, areaWidth),
                                         MulDiv(height, record.bmHeight, areaHeight), SRCCOPY);
     into.SetStretchBltMode(stretch);
     return copied;
