@@ -3,6 +3,7 @@
 #include "platform/dc.h"
 #include "skin/cool_bitmap.h"
 #include "skin/cool_dc.h"
+#include "skin/cool_memory_dc.h"
 #include "skin/cool_scheme.h"
 
 void DrawGeneratedBackground(CCoolDC& dc, const RECT& rect, const CCoolScheme& scheme)
@@ -51,20 +52,13 @@ bool BuildBackground(HWND window, CCoolBitmap& cache, const BackgroundPainter& p
 {
     RECT client = {};
     GetClientRect(window, &client);
+    DropBitmap(cache);
     if (IsRectEmpty(&client))
         return false;
     CClientDC screen(window);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen.GetSafeHdc(), client.right, client.bottom);
-    if (bitmap == nullptr)
+    CCoolMemoryDC memory(screen.GetSafeHdc(), cache, client.right, client.bottom);
+    if (!memory.IsValid())
         return false;
-    cache.AttachBitmap(bitmap);
-    {
-        CCoolDC memory;
-        memory.CreateCompatibleDC(screen.GetSafeHdc());
-        CScopedSelect selected(memory.GetSafeHdc(), bitmap);
-        paint(memory, client);
-    }
-    // Outside the NT family the cache lives as a memory copy until it is drawn.
-    cache.Unrealize(true);
+    paint(memory, client);
     return true;
 }

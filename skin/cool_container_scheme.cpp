@@ -1,8 +1,7 @@
 #include "skin/cool_container_scheme.h"
 
 #include "skin/cool_anchor_layout.h"
-#include "skin/cool_bitmap.h"
-#include "skin/cool_container_background.h"
+#include "skin/cool_control_messages.h"
 #include "skin/cool_messages.h"
 #include "skin/cool_scheme.h"
 
@@ -10,12 +9,6 @@ namespace {
 
 // The roles a container takes from its parent, in the order it asks.
 constexpr int kAskedRoles[] = {CCOL_BACKGROUND, CCOL_TEXT, CCOL_STATIC, CCOL_PEAKLOW, CCOL_PEAKHIGH};
-// Base roles before the roles derived from them.
-constexpr int kCopyOrder[] = {CCOL_BACKGROUND, CCOL_STATIC, CCOL_TEXT, CCOL_LIGHT, CCOL_SHADOW, CCOL_STATICDARK,
-                              CCOL_STATICLIGHT, CCOL_STATICBRIGHT, CCOL_TEXTHOT, CCOL_TEXTDISABLED, CCOL_PEAKLOW,
-                              CCOL_PEAKHIGH};
-static_assert(sizeof(kCopyOrder) / sizeof(kCopyOrder[0]) == CCOL_COUNT, "every role is copied");
-
 } // namespace
 
 void AskParentScheme(HWND parent, CCoolScheme& scheme)
@@ -34,7 +27,7 @@ void AskParentScheme(HWND parent, CCoolScheme& scheme)
 
 void CopySchemeColors(const CCoolScheme& from, CCoolScheme& to)
 {
-    for (int role : kCopyOrder)
+    for (int role = 0; role < CCOL_COUNT; ++role)
         to.SetColor(role, from.m_colors[role]);
 }
 
@@ -43,49 +36,24 @@ bool HandleContainerSchemeMessage(HWND window, CCoolScheme& scheme, const std::f
 {
     switch (message) {
     case WM_COOL_SETCOLOR:
-        scheme.SetColor(static_cast<int>(wParam), static_cast<COLORREF>(lParam));
-        break;
     case WM_COOL_SETFLAGS:
-        scheme.SetFlags(static_cast<int>(lParam));
-        break;
     case WM_COOL_SETLIGHT:
-        if (lParam == 0) {
-            *result = 0;
+        // Stored as by every skinned window; a message that changed nothing is not passed on.
+        if (!HandleSchemeMessage(scheme, message, wParam, lParam, result) || *result == 0)
             return true;
-        }
-        scheme.SetLight(*reinterpret_cast<const POINT*>(lParam));
         break;
     case WM_COOL_SYSCOLORS:
         scheme.UseWindowsColors();
+        *result = 1;
         break;
-    case WM_COOL_GETCOLOR:
-        scheme.GetColor(static_cast<int>(wParam), reinterpret_cast<COLORREF*>(lParam));
-        *result = 1;
-        return true;
-    case WM_COOL_GETFLAGS:
-        scheme.GetFlags(reinterpret_cast<int*>(lParam));
-        *result = 1;
-        return true;
-    case WM_COOL_GETBKBITMAP:
-        *result = scheme.GetBkBitmap(reinterpret_cast<HBITMAP*>(lParam));
-        return true;
-    case WM_COOL_GETBKRECT:
-        *result = scheme.GetBkRect(reinterpret_cast<RECT*>(lParam));
-        return true;
-    default:
+    case WM_COOL_GETLAYOUT:
+        // Containers are laid out by nobody: they have no layout record to give.
         return false;
+    default:
+        return HandleSchemeMessage(scheme, message, wParam, lParam, result);
     }
     passOn();
     InvalidateRect(window, nullptr, TRUE);
-    *result = 1;
-    return true;
-}
-
-bool DropForDisplayDepth(CCoolBitmap& cache, WPARAM bitsPerPixel)
-{
-    if (!HoldsBitmap(cache) || cache.GetBitsPixel() == static_cast<int>(bitsPerPixel))
-        return false;
-    DropBitmap(cache);
     return true;
 }
 

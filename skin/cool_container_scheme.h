@@ -7,15 +7,14 @@
 
 #include <functional>
 
-class CCoolBitmap;
 class CCoolScheme;
 
 // Asks the parent for roles 0, 8, 4, 10 and 11 and for the render mode; each answer
 // the parent gives is applied. A parent that does not answer changes nothing.
 void AskParentScheme(HWND parent, CCoolScheme& scheme);
 
-// Gives all twelve colours to another scheme. The base roles go first, so that
-// shades the receiver derives are then overwritten by the giver's own.
+// Gives all twelve colours to another scheme, in role order, as the messages of the
+// pass-on do (a receiver with RM_AUTOSHADES derives its shades on the way).
 void CopySchemeColors(const CCoolScheme& from, CCoolScheme& to);
 
 // Answers a scheme message. Setting messages store the value, then passOn runs and
@@ -23,10 +22,6 @@ void CopySchemeColors(const CCoolScheme& from, CCoolScheme& to);
 // window does. False for other messages.
 bool HandleContainerSchemeMessage(HWND window, CCoolScheme& scheme, const std::function<void()>& passOn,
                                   UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-
-// A cached background drawn at another colour depth than the display's new one is
-// dropped; true when it was.
-bool DropForDisplayDepth(CCoolBitmap& cache, WPARAM bitsPerPixel);
 
 // The container's children follow their anchors after a resize, with window updates
 // locked meanwhile; minimising lays nothing out.
