@@ -38,11 +38,59 @@ bool CCoolPropertySheet::IsWizard() const
 
 BOOL CCoolPropertySheet::OnInitDialog()
 {
+    if (!IsWizard())
+        m_tab.SubclassDlgItem(kTabControlId, m_hWnd);
     const BOOL result = CPropertySheet::OnInitDialog();
+    ReplaceStandardButtons();
     SpreadScheme();
     if (m_trayWanted)
         m_trayIcon.Add(m_hWnd, kTrayIconId, kTrayCallbackMessage, m_trayIconHandle, GetWindowText().c_str());
     return result;
+}
+
+void CCoolPropertySheet::ReplaceStandardButtons()
+{
+    const int count = IsWizard() ? kStandardButtonCount : kSheetButtonCount;
+    for (int i = 0; i < count; ++i) {
+        const HWND standard = GetDlgItem(kStandardButtons[i]);
+        if (standard != nullptr && CWnd::FromHandle(standard) == nullptr)
+            ReplaceButton(standard, m_buttons[i]);
+    }
+}
+
+void CCoolPropertySheet::ReplaceButton(HWND standard, CCoolButton& skinned)
+{
+    RECT rect;
+    ::GetWindowRect(standard, &rect);
+    ScreenToClient(&rect);
+    char text[64] = "";
+    ::GetWindowTextA(standard, text, sizeof(text));
+    const DWORD style = static_cast<DWORD>(::GetWindowLongA(standard, GWL_STYLE));
+    const int id = ::GetDlgCtrlID(standard);
+    const bool enabled = ::IsWindowEnabled(standard) != FALSE;
+    // Keeps the tab order: the new button takes the old one's place among its siblings.
+    const HWND before = ::GetWindow(standard, GW_HWNDPREV);
+    ::EnableWindow(standard, TRUE);
+    ::DestroyWindow(standard);
+
+    const DWORD windowStyle = (style & 0xFFFF0000u & ~(WS_VISIBLE | WS_DISABLED)) | WS_CHILD;
+    if (!skinned.Create("BUTTON", text, windowStyle, rect, m_hWnd, static_cast<UINT>(id)))
+        return;
+    skinned.SetWindowPos(before != nullptr ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    skinned.SetButtonStyle(style & 0xFF, false);
+    skinned.SetFont(GetFont(), false);
+    skinned.EnableWindow(enabled);
+    // A button the sheet keeps hidden (Help without help, Apply when not wanted) stays so.
+    if (style & WS_VISIBLE)
+        skinned.ShowWindow(SW_SHOWNA);
+}
+
+CCoolButton* CCoolPropertySheet::GetCoolButton(int id)
+{
+    for (CCoolButton& button : m_buttons)
+        if (button.m_hWnd != nullptr && button.GetDlgCtrlID() == id)
+            return &button;
+    return nullptr;
 }
 
 POINT CCoolPropertySheet::LightPointFor(HWND child) const

@@ -11,8 +11,10 @@
 #include "platform/property_sheet.h"
 #include "platform/tray_icon.h"
 #include "skin/cool_bitmap.h"
+#include "skin/cool_button.h"
 #include "skin/cool_cached_background.h"
 #include "skin/cool_scheme.h"
+#include "skin/cool_tab_ctrl.h"
 
 class CCoolPropertySheet : public CPropertySheet, public CCoolScheme {
 public:
@@ -26,6 +28,11 @@ public:
     static constexpr UINT kNoTrayMenu = 0xFFFF;
     static constexpr UINT kTrayExitCommand = 32772;
     static constexpr UINT kTrayShowCommand = 32773;
+    // The standard buttons the skinned ones replace: Cancel, Apply, OK, Help, and
+    // for wizards Next, Back and Finish.
+    static constexpr int kStandardButtons[] = {IDCANCEL, 0x3021, IDOK, IDHELP, 0x3024, 0x3023, 0x3025};
+    static constexpr int kStandardButtonCount = sizeof(kStandardButtons) / sizeof(kStandardButtons[0]);
+    static constexpr int kSheetButtonCount = 4;
 
     CCoolPropertySheet();
     explicit CCoolPropertySheet(const char* caption, HWND parent = nullptr, UINT selectPage = 0);
@@ -52,6 +59,11 @@ public:
     // Back from the notification area: restored, in front, active.
     void RestoreFromTray();
 
+    // The skinned tab control (not attached in wizards) and the button of a standard
+    // ID (null when the sheet has no such button).
+    CCoolTabCtrl& GetCoolTabCtrl() { return m_tab; }
+    CCoolButton* GetCoolButton(int id);
+
     // The sheet's light point in the given child window's client coordinates.
     POINT LightPointFor(HWND child) const;
 
@@ -69,7 +81,11 @@ private:
     void ShowTrayMenu();
     void ResizeToPicture();
     bool IsWizard() const;
+    void ReplaceStandardButtons();
+    void ReplaceButton(HWND standard, CCoolButton& skinned);
 
+    CCoolTabCtrl m_tab;
+    CCoolButton m_buttons[kStandardButtonCount];
     CCoolBitmap m_picture;
     CCoolCachedBackground m_background;
     UINT m_lastMessageId = 0;

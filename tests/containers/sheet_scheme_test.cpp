@@ -60,12 +60,17 @@ TEST_F(SheetScheme, OneColourChangeRepaintsSheetPagesAndControls)
     EXPECT_EQ(before, ScreenPixel(sheet.m_hWnd, onSheet.x, onSheet.y));
     EXPECT_EQ(before, ScreenPixel(sheet.m_hWnd, onPage.x, onPage.y));
     EXPECT_EQ(before, ScreenPixel(control, 5, 5));
+    // The sheet's own skinned OK button: its flat face inside the bevels.
+    ASSERT_NE(nullptr, sheet.GetCoolButton(IDOK));
+    HWND ok = sheet.GetCoolButton(IDOK)->m_hWnd;
+    EXPECT_EQ(before, ScreenPixel(ok, 3, 3));
 
     EXPECT_EQ(1, sheet.SendMessage(WM_COOL_SETCOLOR, CCOL_BACKGROUND, kNewBackground));
     PaintPending();
     EXPECT_EQ(kNewBackground, ScreenPixel(sheet.m_hWnd, onSheet.x, onSheet.y));
     EXPECT_EQ(kNewBackground, ScreenPixel(sheet.m_hWnd, onPage.x, onPage.y));
     EXPECT_EQ(kNewBackground, ScreenPixel(control, 5, 5));
+    EXPECT_EQ(kNewBackground, ScreenPixel(ok, 3, 3));
     // Shades follow on the page and its control as on the sheet.
     EXPECT_EQ(sheet.m_colors[CCOL_LIGHT], two.first.m_colors[CCOL_LIGHT]);
     EXPECT_EQ(sheet.m_colors[CCOL_LIGHT], two.first.control->m_colors[CCOL_LIGHT]);
