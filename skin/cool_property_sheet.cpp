@@ -146,8 +146,11 @@ int CCoolPropertySheet::SetPicture(const char* path, bool resize)
         else if (resize)
             ResizeToPicture();
     }
-    if (m_hWnd)
+    if (m_hWnd) {
+        // Controls that show the background through them keep a copy of it.
+        SpreadScheme();
         Invalidate();
+    }
     return result;
 }
 

@@ -51,7 +51,7 @@ LRESULT ProbeControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 ProbePage::ProbePage(const char* title)
-    : m_template(WS_CHILD | WS_DISABLED | WS_CAPTION | DS_SETFONT, 0, 0, 0, 240, 140, title)
+    : m_template(WS_CHILD | WS_DISABLED | WS_CAPTION, 0, 0, 0, 240, 140, title)
 {
     ConstructIndirect(m_template.Get());
 }
@@ -100,7 +100,7 @@ void SharedSheetTest::TearDownTestSuite()
 }
 
 HostedDialog::HostedDialog(int width, int height)
-    : m_template(WS_CHILD | WS_VISIBLE | DS_SETFONT, 0, 0, 0, 100, 60, "Hosted")
+    : m_template(WS_CHILD | WS_VISIBLE, 0, 0, 0, 100, 60, "Hosted")
 {
     host = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_CLIPCHILDREN, 0, 0, width + 40, height + 40, nullptr,
                            nullptr, nullptr, nullptr);

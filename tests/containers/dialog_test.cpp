@@ -83,7 +83,7 @@ TEST(CoolDialog, TakesItsFirstColoursFromASkinnedParentOnly)
         outer.dialog.SendMessage(WM_COOL_SETCOLOR, static_cast<WPARAM>(roles[i]), static_cast<LPARAM>(colours[i]));
     outer.dialog.SendMessage(WM_COOL_SETCOLOR, CCOL_SHADOW, RGB(200, 0, 0)); // not asked for
 
-    CDialogTemplate innerTemplate(WS_CHILD | WS_VISIBLE | DS_SETFONT, 0, 0, 0, 50, 30, "Inner");
+    CDialogTemplate innerTemplate(WS_CHILD | WS_VISIBLE, 0, 0, 0, 50, 30, "Inner");
     CCoolDialog inner;
     ASSERT_TRUE(inner.CreateIndirect(innerTemplate.Get(), outer.dialog.m_hWnd));
     for (int i = 0; i < 5; ++i)

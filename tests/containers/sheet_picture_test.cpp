@@ -46,8 +46,11 @@ private:
 TEST_F(SheetPicture, WithoutBlendingOnlyThePictureShows)
 {
     Sheet().SendMessage(WM_COOL_SETFLAGS, 0, RM_REFLECTIONS | RM_AUTOSHADES);
+    // Controls that show the background through them are told to draw their faces anew.
+    const size_t passedOn = s_two->first.control->lights.size();
     ASSERT_EQ(1, Sheet().SetPicture(PicturePath(), false));
     EXPECT_TRUE(Sheet().HasPicture());
+    EXPECT_GT(s_two->first.control->lights.size(), passedOn);
     RECT client;
     Sheet().GetClientRect(&client);
     for (POINT p : {POINT{1, 1}, POINT{client.right / 2, client.bottom - 3}, POINT{client.right - 2, 5}})

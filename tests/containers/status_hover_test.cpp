@@ -29,7 +29,7 @@ TEST(StatusHover, HoveringAButtonShowsItsStringAndLeavingClearsIt)
 {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    CDialogTemplate top(WS_POPUP | DS_SETFONT, 0, 0, 0, 160, 90, "Status");
+    CDialogTemplate top(WS_POPUP, 0, 0, 0, 160, 90, "Status");
     CCoolDialog dialog;
     ASSERT_TRUE(dialog.CreateIndirect(top.Get(), nullptr));
     dialog.SetWindowPos(nullptr, 0, 0, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
