@@ -145,3 +145,36 @@ TEST(SheetTray, ExitFromTheMenuEndsTheWindowAndDeletesTheIcon)
     ASSERT_EQ(1, recorder.Count(NIM_DELETE));
     EXPECT_EQ(window, recorder.Calls().back().record.hWnd);
 }
+
+TEST(SheetTray, WinesTrayWindowShowsTheIconAndADoubleClickOnItRestoresTheSheet)
+{
+    TwoPageSheet two;
+    Sheet& sheet = two.sheet;
+    ASSERT_NE(nullptr, sheet.m_hWnd);
+    sheet.SetTrayIcon(LoadIconA(nullptr, IDI_APPLICATION), Sheet::kNoTrayMenu);
+    // Without a desktop tray, Wine shows its own window of icons.
+    HWND tray = nullptr;
+    PumpUntil([&] { return (tray = FindWindowA(nullptr, "Wine System Tray")) != nullptr && IsWindowVisible(tray); },
+              3000);
+    ASSERT_NE(nullptr, tray) << "no tray window";
+    sheet.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+    PumpFor(100);
+    ASSERT_FALSE(sheet.IsWindowVisible());
+
+    // The user double-clicks the first icon, as the pointer would.
+    RECT area;
+    GetWindowRect(tray, &area);
+    const int size = area.bottom - area.top;
+    SetCursorPos(area.left + size / 2, area.top + size / 2);
+    PumpFor(50);
+    INPUT clicks[4] = {};
+    const DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 4; ++i) {
+        clicks[i].type = INPUT_MOUSE;
+        clicks[i].mi.dwFlags = flags[i];
+    }
+    SendInput(4, clicks, sizeof(INPUT));
+    EXPECT_TRUE(PumpUntil([&] { return sheet.IsWindowVisible(); }, 3000));
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    sheet.RemoveTrayIcon();
+}
