@@ -4,15 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <memory>
 
 #include "container_windows.h"
-#include "containers_test_ids.h"
 #include "skin/cool_anchor_layout.h"
 #include "skin/cool_messages.h"
-#include "skin/cool_status_route.h"
 #include "support/dib_canvas.h"
 #include "support/message_pump.h"
 
@@ -196,18 +193,10 @@ TEST(CoolDialog, ResizingKeepsDefaultAnchoredControlsAndMovesAnchoredOnes)
     EXPECT_TRUE(SameRect(rect, RECT{100, 10, 150, 30}));
 }
 
-TEST(CoolDialog, IconAndStatusText)
+TEST(CoolDialog, DraggedMinimisedItShowsItsIcon)
 {
     HostedDialog hosted(200, 100);
-    CCoolDialog& dialog = hosted.dialog;
     HICON icon = LoadIconA(nullptr, IDI_INFORMATION);
-    dialog.SetDialogIcon(icon);
-    EXPECT_EQ(reinterpret_cast<LRESULT>(icon), dialog.SendMessage(WM_QUERYDRAGICON));
-
-    HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 10, 10, dialog.m_hWnd,
-                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusBarId)), nullptr, nullptr);
-    dialog.SendMessage(WM_SETMESSAGESTRING, IDS_TEST_STATUS);
-    char text[64] = "";
-    GetWindowTextA(bar, text, sizeof(text));
-    EXPECT_STREQ("Status line", text);
+    hosted.dialog.SetDialogIcon(icon);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(icon), hosted.dialog.SendMessage(WM_QUERYDRAGICON));
 }

@@ -1,19 +1,12 @@
 // The sheet and its skinned pages: refreshing, the deactivation hook, the light
-// point a new page takes, the background a page reports, and status texts.
+// point a new page takes and the background a page reports.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-#include <commctrl.h>
-
-#include <string>
-
 #include "container_windows.h"
-#include "containers_test_ids.h"
 #include "skin/cool_messages.h"
-#include "skin/cool_status_route.h"
 #include "support/message_pump.h"
 
-TEST(SheetPages, RefreshHooksLightBackgroundAndStatus)
+TEST(SheetPages, RefreshDeactivationLightPointAndBackground)
 {
     TwoPageSheet two;
     CCoolPropertySheet& sheet = two.sheet;
@@ -55,15 +48,4 @@ TEST(SheetPages, RefreshHooksLightBackgroundAndStatus)
     EXPECT_TRUE(EqualRect(&sheetRect, &pageRect));
     EXPECT_EQ(0, two.second.GetBkRect(nullptr));
     EXPECT_EQ(0, two.second.GetBkBitmap(nullptr));
-
-    // Status texts sent to the sheet reach its status bar.
-    HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 10, 10, sheet.m_hWnd,
-                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusBarId)), nullptr, nullptr);
-    sheet.SendMessage(WM_SETMESSAGESTRING, IDS_TEST_STATUS);
-    char text[64] = "";
-    GetWindowTextA(bar, text, sizeof(text));
-    EXPECT_STREQ("Status line", text);
-    sheet.SendMessage(WM_SETMESSAGESTRING, 0, 0);
-    GetWindowTextA(bar, text, sizeof(text));
-    EXPECT_STREQ("", text);
 }
