@@ -243,8 +243,15 @@ LRESULT CCoolTabCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         if (ChangesTabs(message)) {
             m_face.Drop();
-            if (message == WM_KEYDOWN)
+            if (message == WM_KEYDOWN) {
                 m_keyTarget = KeyTarget(wParam);
+                // Not every platform asks before moving by keys: a key towards a
+                // disabled tab does nothing.
+                if (m_keyTarget >= 0 && m_keyTarget < GetItemCount() && !IsTabEnabled(m_keyTarget)) {
+                    m_keyTarget = -1;
+                    return 0;
+                }
+            }
             result = Hidden(message, wParam, lParam);
             m_keyTarget = -1;
             return result;
