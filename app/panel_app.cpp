@@ -67,6 +67,8 @@ bool CPanelApp::IsOnlyInstance()
 {
     if (m_instanceSemaphore.IsHeld())
         return true;
+    if (m_productName.empty())
+        m_productName = LoadString(IDS_PRODUCT_NAME);
     SetLastError(ERROR_SUCCESS);
     COwnedKernelHandle semaphore(CreateSemaphoreA(nullptr, 0, 1, m_productName.c_str()));
     if (GetLastError() == ERROR_ALREADY_EXISTS)
