@@ -36,7 +36,7 @@ halvard_no_32bit_reason() {
   if [ -z "${HALVARD_32BIT_CHECKED:-}" ]; then
     local reason= loader
     if [ -n "${HALVARD_NO_32BIT:-}" ] && [ "${HALVARD_NO_32BIT}" != 0 ]; then
-      reason="HALVARD_NO_32BIT is set"
+      reason="HALVARD_NO_32BIT is set, so this machine counts as one that cannot run 32-bit programs"
     else
       loader=$(halvard_find_tool wine32 wine)
       if [ -z "$loader" ]; then
