@@ -18,6 +18,9 @@ if command -v ccache >/dev/null 2>&1; then
   export CMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER:-ccache}
   export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
   export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$HALVARD_ROOT}
+  # Debug builds would otherwise hash the build folder, so that no clone in another
+  # place reuses anything.
+  export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 fi
 
 # The path of a program that a Debian package installs (package, file name), or of
