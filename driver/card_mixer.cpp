@@ -1,6 +1,6 @@
 #include "driver/card_mixer.h"
 
-#include "app/system_version.h"
+#include "platform/system_version.h"
 #include "string_ids.h"
 
 #include <cstdio>

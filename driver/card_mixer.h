@@ -102,7 +102,8 @@ public:
     int IsEqEnabled();
     int SetEqPeakMeters(int enabled);
     int GetEqPeakMeters();
-    // Fills count levels; 0 without a request when count is not the band count.
+    // Fills count levels; 0 without a request when count is not the band count,
+    // 0 with the levels cleared when the driver refuses.
     int ReadEqPeakLevels(DWORD* levels, int count);
     int GetEqSetCount() const { return static_cast<int>(m_eqSetNames.size()); }
     const char* GetEqSetName(int index) const;

@@ -3,7 +3,7 @@
 // current set's tables from the registry, so they are written before it is told.
 #include "driver/card_mixer.h"
 
-#include "app/registry.h"
+#include "platform/registry.h"
 #include "driver/eq_keys.h"
 
 #include <cstdio>
@@ -62,6 +62,9 @@ bool SameTables(const EqTables& a, const EqTables& b)
         && std::memcmp(a.Bandwidths(), b.Bandwidths(), a.FrequencyBytes()) == 0;
 }
 
+// Registry names ignore case: "currentset" is the key the driver reads too.
+bool IsCurrentSetKey(const char* name) { return _stricmp(name, kEqCurrentSetKey) == 0; }
+
 DWORD ReadFlag(const char* valueName)
 {
     DWORD value = 0;
@@ -78,8 +81,7 @@ bool CCardMixer::IsUsableEqSetName(const char* name)
         return false;
     const size_t length = strnlen(name, kEqSetNameSize);
     // A backslash would address another key; the current set's key is no preset.
-    return length < kEqSetNameSize && std::strchr(name, '\\') == nullptr
-        && std::strcmp(name, kEqCurrentSetKey) != 0;
+    return length < kEqSetNameSize && std::strchr(name, '\\') == nullptr && !IsCurrentSetKey(name);
 }
 
 std::string CCardMixer::EqRatePath() const
@@ -113,7 +115,7 @@ void CCardMixer::RebuildEqSetList()
         // A name too long for the panel cannot be addressed; the others stay listed.
         if (!registry.EnumKey(static_cast<DWORD>(index), name, sizeof(name), bandPath.c_str()))
             continue;
-        if (std::strcmp(name, kEqCurrentSetKey) != 0)
+        if (!IsCurrentSetKey(name))
             m_eqSetNames.push_back(name);
     }
 }
@@ -256,8 +258,12 @@ int CCardMixer::ReadEqPeakLevels(DWORD* levels, int count)
 {
     if (levels == nullptr || count <= 0 || static_cast<DWORD>(count) != m_eqBands)
         return 0;
-    m_channel.SendCommand(CMD_EQ_PEAK_LEVELS, PointerArgument(levels),
-                          static_cast<DWORD>(count) * sizeof(DWORD));
+    const DWORD bytes = static_cast<DWORD>(count) * sizeof(DWORD);
+    if (!Succeeded(m_channel.SendCommand(CMD_EQ_PEAK_LEVELS, PointerArgument(levels), bytes))) {
+        // Whatever the buffer held before is no level of the driver's.
+        std::memset(levels, 0, bytes);
+        return 0;
+    }
     return 1;
 }
 
@@ -302,6 +308,8 @@ int CCardMixer::DeleteEqSet(const char* name)
     if (!m_eqTables.IsAllocated())
         return 0;
     const std::string setName = name != nullptr ? name : m_eqSetName;
+    if (!IsUsableEqSetName(setName.c_str()))
+        return 0;
     RebuildEqSetList();
     // The last preset is never deleted (the list is read afresh for that).
     if (m_eqSetNames.size() <= 1 || !HasEqSet(setName))

@@ -10,11 +10,15 @@ namespace {
 
 bool IsGiven(const char* name) { return name != nullptr && name[0] != '\0'; }
 
-// A name that can be a subkey of its own: it fits and names no deeper key.
+// Registry names ignore case: "currentscheme" is the key the driver reads too.
+bool IsCurrentSchemeKey(const char* name) { return _stricmp(name, kCurrentSchemeSubkey) == 0; }
+
+// A name that can be a subkey of its own: it fits, names no deeper key and is
+// not the current scheme's key.
 bool IsSchemeName(const char* name)
 {
     return IsGiven(name) && strnlen(name, kSchemeNameSize) < kSchemeNameSize
-        && std::strchr(name, '\\') == nullptr;
+        && std::strchr(name, '\\') == nullptr && !IsCurrentSchemeKey(name);
 }
 
 // Reads one table, which must be stored with exactly one byte per source.
@@ -37,6 +41,15 @@ bool ReadTables(CRegistry& key, SourcePositionTables& tables, const char* subkey
 bool WriteTable(CRegistry& key, const char* valueName, const BYTE* table, const char* subkey)
 {
     return key.SetBinary(valueName, table, kSourcePositionCount, subkey) != 0;
+}
+
+// A scheme without flags counts as flags 0, as when schemes are compared.
+DWORD StoredFlags(CRegistry& key, const char* subkey)
+{
+    DWORD flags = 0;
+    if (!key.QueryDword(kSchemeFlagsValue, &flags, subkey))
+        return 0;
+    return flags;
 }
 
 } // namespace
@@ -71,9 +84,12 @@ int CCardMixer::LoadSourceScheme(BYTE* balance, BYTE* fader, int count, const ch
     } else if (IsSchemeName(name) && ReadTables(key, tables, name)
                && WriteTable(key, kBalanceTableValue, tables.balance, kCurrentSchemeSubkey)
                && WriteTable(key, kFaderTableValue, tables.fader, kCurrentSchemeSubkey)
+               && key.SetDword(kSchemeFlagsValue, StoredFlags(key, name), kCurrentSchemeSubkey)
                && key.SetString(kSchemeNameValue, name, kCurrentSchemeSubkey)) {
+        // The loaded scheme is the current one as a whole: its flags and its name too.
         std::memcpy(balance, tables.balance, kSourcePositionCount);
         std::memcpy(fader, tables.fader, kSourcePositionCount);
+        m_sourceSchemeName = name;
         return 1;
     }
     std::memset(balance, kDefaultBalance, kSourcePositionCount);
@@ -119,7 +135,7 @@ int CCardMixer::RebuildSourceSchemeList()
         char name[kSchemeNameSize];
         if (!key.EnumKey(static_cast<DWORD>(index), name, sizeof(name)))
             return 0;
-        if (std::strcmp(name, kCurrentSchemeSubkey) != 0)
+        if (!IsCurrentSchemeKey(name))
             m_sourceSchemes.push_back(name);
     }
     return 1;
@@ -146,7 +162,7 @@ int CCardMixer::LoadSourceSchemeList(const char* name)
 int CCardMixer::DeleteSourceScheme(const char* name)
 {
     // "CurrentScheme" is what the driver reads, not a scheme of the user's.
-    if (!IsSchemeName(name) || std::strcmp(name, kCurrentSchemeSubkey) == 0)
+    if (!IsSchemeName(name))
         return 0;
     CRegistry key = DriverSettingsKey(kSourcePositioningKey);
     const int deleted = key.DeleteKey(name);

@@ -12,7 +12,7 @@ constexpr const char* kEndDriverSection = "End NonWSS Settings";
 
 void WriteNumber(FILE* file, const char* key, DWORD value) { std::fprintf(file, "%s %i\n", key, static_cast<int>(value)); }
 
-void WriteWord(FILE* file, const char* key, const char* text) { std::fprintf(file, "%s %s\n", key, text); }
+void WriteText(FILE* file, const char* key, const char* text) { std::fprintf(file, "%s %s\n", key, text); }
 
 // Applies a number key when the file holds it.
 template <typename Apply>
@@ -23,13 +23,13 @@ void ApplyNumber(FILE* file, const char* key, Apply apply)
         apply(static_cast<DWORD>(value));
 }
 
-// Applies a text key when the file holds one word after it.
+// Applies a text key when the file holds a text after it.
 template <typename Apply>
-void ApplyWord(FILE* file, const char* key, Apply apply)
+void ApplyText(FILE* file, const char* key, Apply apply)
 {
-    char word[kSettingsLineChars + 1] = {};
-    if (FindSettingsKey(file, key, word, kSettingsWord, sizeof(word)))
-        apply(static_cast<const char*>(word));
+    char text[kSettingsLineChars + 1] = {};
+    if (FindSettingsKey(file, key, text, kSettingsText, sizeof(text)))
+        apply(static_cast<const char*>(text));
 }
 
 } // namespace
@@ -41,7 +41,9 @@ bool CCardMixer::SaveSettings(FILE* file)
     const MixerIdentity identity = SettingsIdentity();
     WriteSectionLine(file, kBeginDriverSection, identity);
     WriteNumber(file, "SPDIFInScanMode", GetSpdifInputMode());
-    WriteNumber(file, "SPDIFOutCopyPerm", GetSpdifCopyBit());
+    // The setting itself: the bit shown follows the incoming signal unless the
+    // main mix feeds the output, and loading that would change the setting.
+    WriteNumber(file, "SPDIFOutCopyPerm", GetSpdifCopyPermitted());
     WriteNumber(file, "SPDIFOutSource", GetSpdifOutputSource());
     WriteNumber(file, "MicAECMode", GetAecMode());
     WriteNumber(file, "Senaura", GetSensaura3D());
@@ -49,16 +51,17 @@ bool CCardMixer::SaveSettings(FILE* file)
     WriteNumber(file, "A3DSplash", GetA3DSplashScreen());
     WriteNumber(file, "StereoEnhance", GetStereoExpansion());
     WriteNumber(file, "EQEnabled", static_cast<DWORD>(IsEqEnabled()));
-    WriteWord(file, "EQPresetName", CurrentEqSetName());
-    WriteWord(file, "SourcePosPreset", GetCurrentSourceSchemeName());
+    WriteText(file, "EQPresetName", CurrentEqSetName());
+    WriteText(file, "SourcePosPreset", GetCurrentSourceSchemeName());
     WriteNumber(file, "MidiSWVoices", GetSwVoiceLimit());
     WriteNumber(file, "MidiHWVoices", GetHwVoiceLimit());
     WriteNumber(file, "MidiMemRes", GetSampleSetResident());
     WriteNumber(file, "MidiVoiceAlloc", GetVoiceAllocation());
-    WriteWord(file, "MidiCustomSetName", GetCustomSetFile());
+    WriteText(file, "MidiCustomSetName", GetCustomSetFile());
     WriteNumber(file, "MidiUseDefaultSet", GetUseDefaultSet());
     WriteSectionLine(file, kEndDriverSection, identity);
-    return CWssMixer::SaveSettings(file);
+    const bool mixerSaved = CWssMixer::SaveSettings(file);
+    return mixerSaved && SettingsWritten(file);
 }
 
 bool CCardMixer::LoadSettings(FILE* file)
@@ -76,13 +79,13 @@ bool CCardMixer::LoadSettings(FILE* file)
     ApplyNumber(file, "A3DSplash", [this](DWORD v) { SetA3DSplashScreen(v); });
     ApplyNumber(file, "StereoEnhance", [this](DWORD v) { SetStereoExpansion(v); });
     ApplyNumber(file, "EQEnabled", [this](DWORD v) { SetEqEnabled(static_cast<int>(v)); });
-    ApplyWord(file, "EQPresetName", [this](const char* name) { LoadEqSet(name, 1); });
-    ApplyWord(file, "SourcePosPreset", [this](const char* name) { LoadSourceSchemeList(name); });
+    ApplyText(file, "EQPresetName", [this](const char* name) { LoadEqSet(name, 1); });
+    ApplyText(file, "SourcePosPreset", [this](const char* name) { LoadSourceSchemeList(name); });
     ApplyNumber(file, "MidiSWVoices", [this](DWORD v) { SetSwVoiceLimit(v); });
     ApplyNumber(file, "MidiHWVoices", [this](DWORD v) { SetHwVoiceLimit(v); });
     ApplyNumber(file, "MidiMemRes", [this](DWORD v) { SetSampleSetResident(v); });
     ApplyNumber(file, "MidiVoiceAlloc", [this](DWORD v) { SetVoiceAllocation(v); });
-    ApplyWord(file, "MidiCustomSetName", [this](const char* path) { SetCustomSetFile(path); });
+    ApplyText(file, "MidiCustomSetName", [this](const char* path) { SetCustomSetFile(path); });
     ApplyNumber(file, "MidiUseDefaultSet", [this](DWORD v) { SetUseDefaultSet(v); });
 
     // The mixer section is looked for from the start of the file: a driver section

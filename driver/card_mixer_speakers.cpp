@@ -4,8 +4,8 @@
 // on the panel's behalf before it is told the new configuration.
 #include "driver/card_mixer.h"
 
-#include "app/registry.h"
-#include "app/system_version.h"
+#include "platform/registry.h"
+#include "platform/system_version.h"
 #include "driver/driver_keys.h"
 #include "driver/speaker_keys.h"
 

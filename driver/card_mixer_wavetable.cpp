@@ -2,7 +2,7 @@
 // the registry, or asked for by property), voice allocation and the sample set.
 #include "driver/card_mixer.h"
 
-#include "app/panel_values.h"
+#include "platform/panel_values.h"
 #include "driver/driver_numbers.h"
 
 #include <cstring>

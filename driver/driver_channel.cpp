@@ -1,7 +1,7 @@
 #include "driver/driver_channel.h"
 
-#include "app/registry_key.h"
-#include "app/stored_text.h"
+#include "platform/registry_key.h"
+#include "platform/stored_text.h"
 #include "driver/device_functions.h"
 #include "driver/driver_keys.h"
 

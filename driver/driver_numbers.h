@@ -2,7 +2,7 @@
 // The driver's settings keys below the local-machine root, which keep their
 // numbers as 4-byte binary values.
 
-#include "app/registry.h"
+#include "platform/registry.h"
 
 inline CRegistry DriverSettingsKey(const char* path)
 {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -41,6 +42,10 @@ LONG HoldableValue(const MixerControlEntry& entry, long long value)
                                                        entry.control.Bounds.lMaximum));
     const long long low = entry.control.Bounds.dwMinimum;
     const long long high = entry.control.Bounds.dwMaximum;
+    // Values above 0x7FFFFFFF are written as negative numbers ("%i"): where the
+    // control reaches that far, a negative number is that 32-bit pattern.
+    if (value < 0 && value >= INT32_MIN && high > INT32_MAX)
+        value = static_cast<DWORD>(static_cast<int32_t>(value));
     return static_cast<LONG>(static_cast<DWORD>(std::clamp<long long>(value, std::min(low, high), high)));
 }
 
@@ -91,20 +96,30 @@ bool CMixerDevice::SaveSettings(FILE* file)
         NotifyControl(entry->control.dwControlID, true);
     }
     WriteSectionLine(file, kEndSettings, identity);
-    return true;
+    return SettingsWritten(file);
 }
 
 void CMixerDevice::WriteControlLine(FILE* file, const MixerControlEntry& entry)
 {
+    // The line and its line feed stay within what a reader takes at once. A piece
+    // that does not fit whole ends the line before it, so no number is ever cut;
+    // the reader keeps the values the line does not reach.
+    constexpr size_t kMostChars = kSettingsLineChars - 1;
+    static_assert(kMostChars < kSettingsLineBuffer, "the line and its terminator fit the buffer");
     char line[kSettingsLineBuffer];
     size_t length = 0;
-    // Appends while the line stays within what a reader takes in one piece.
+    bool full = false;
     auto append = [&](const char* format, auto value) {
-        if (length >= sizeof(line))
+        if (full)
             return;
-        const int written = std::snprintf(line + length, sizeof(line) - length, format, value);
-        if (written > 0)
-            length = std::min(length + static_cast<size_t>(written), sizeof(line));
+        char piece[kSettingsLineBuffer];
+        const int written = std::snprintf(piece, sizeof(piece), format, value);
+        if (written < 0 || length + static_cast<size_t>(written) > kMostChars) {
+            full = true;
+            return;
+        }
+        std::memcpy(line + length, piece, static_cast<size_t>(written));
+        length += static_cast<size_t>(written);
     };
     append("%X", static_cast<unsigned>(entry.control.dwControlID));
     append("\t%i\t", static_cast<int>(entry.count));
@@ -114,8 +129,6 @@ void CMixerDevice::WriteControlLine(FILE* file, const MixerControlEntry& entry)
     char name[MIXER_LONG_NAME_CHARS + 1] = {};
     std::memcpy(name, entry.control.szName, MIXER_LONG_NAME_CHARS);
     append("\t(%s)", name);
-    // The line end always fits, so a reader never joins two lines.
-    length = std::min(length, kSettingsLineChars - 1);
     line[length] = '\0';
     std::fprintf(file, "%s\n", line);
 }

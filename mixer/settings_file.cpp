@@ -49,24 +49,28 @@ bool ReadNumber(const char* text, int32_t& value)
     return true;
 }
 
-bool ReadWord(const char* text, char* word, size_t size)
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+bool ReadText(const char* text, char* out, size_t size)
 {
     if (size == 0)
         return false;
-    while (*text == ' ' || *text == '\t')
+    while (IsBlank(*text))
         ++text;
-    const size_t length = std::strcspn(text, " \t");
+    size_t length = std::strlen(text);
+    while (length > 0 && IsBlank(text[length - 1]))
+        --length;
     if (length == 0)
         return false;
     const size_t kept = length < size - 1 ? length : size - 1;
-    std::memcpy(word, text, kept);
-    word[kept] = '\0';
+    std::memcpy(out, text, kept);
+    out[kept] = '\0';
     return true;
 }
 
 } // namespace
 
-bool FindSettingsKey(FILE* file, const char* key, void* out, int type, size_t wordBufferSize)
+bool FindSettingsKey(FILE* file, const char* key, void* out, int type, size_t textBufferSize)
 {
     if (file == nullptr || key == nullptr || out == nullptr)
         return false;
@@ -81,8 +85,8 @@ bool FindSettingsKey(FILE* file, const char* key, void* out, int type, size_t wo
     const char* rest = line + std::strlen(key);
     if (type == kSettingsNumber)
         return ReadNumber(rest, *static_cast<int32_t*>(out));
-    if (type == kSettingsWord)
-        return ReadWord(rest, static_cast<char*>(out), wordBufferSize);
+    if (type == kSettingsText)
+        return ReadText(rest, static_cast<char*>(out), textBufferSize);
     return false;
 }
 
@@ -90,4 +94,10 @@ void WriteSectionLine(FILE* file, const char* label, const MixerIdentity& identi
 {
     std::fprintf(file, "%s: %s\t%i\t%i %i\n", label, identity.productName, static_cast<int>(identity.driverVersion),
                  static_cast<int>(identity.manufacturerId), static_cast<int>(identity.productId));
+}
+
+bool SettingsWritten(FILE* file)
+{
+    const bool flushed = std::fflush(file) == 0;
+    return flushed && std::ferror(file) == 0;
 }

@@ -6,6 +6,17 @@ bool CDC::Attach(HDC dc)
         return false;
     DeleteDC();
     m_hDC = dc;
+    m_owned = true;
+    return true;
+}
+
+bool CDC::Borrow(HDC dc)
+{
+    if (!dc)
+        return false;
+    DeleteDC();
+    m_hDC = dc;
+    m_owned = false;
     return true;
 }
 
@@ -13,13 +24,15 @@ HDC CDC::Detach()
 {
     const HDC dc = m_hDC;
     m_hDC = nullptr;
+    m_owned = false;
     return dc;
 }
 
 bool CDC::DeleteDC()
 {
+    const bool owned = m_owned;
     const HDC dc = Detach();
-    return dc && ::DeleteDC(dc);
+    return dc && owned && ::DeleteDC(dc);
 }
 
 void CDC::FillSolidRect(const RECT& rect, COLORREF color) const

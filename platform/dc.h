@@ -1,6 +1,8 @@
 #pragma once
 // Device contexts. A CDC deletes the context it made (CreateCompatibleDC) or was given
-// with Attach; the window, client and paint forms release theirs to the system.
+// with Attach; the window, client and paint forms release theirs to the system. A
+// context taken with Borrow (one the system lends a handler: WM_CTLCOLOR*, WM_DRAWITEM,
+// NM_CUSTOMDRAW, WM_PRINTCLIENT) is only drawn into, never deleted.
 
 #include <windows.h>
 
@@ -12,8 +14,11 @@ public:
     CDC& operator=(const CDC&) = delete;
 
     bool Attach(HDC dc);
+    bool Borrow(HDC dc);
     HDC Detach();
+    // Deletes an owned context (forgets a borrowed one).
     bool DeleteDC();
+    bool IsOwner() const { return m_owned; }
     // A memory context compatible with the given one (null: the screen).
     bool CreateCompatibleDC(HDC dc) { return Attach(::CreateCompatibleDC(dc)); }
     HDC GetSafeHdc() const { return m_hDC; }
@@ -50,6 +55,15 @@ public:
     bool LineTo(int x, int y) const { return ::LineTo(m_hDC, x, y) != FALSE; }
 
     HDC m_hDC = nullptr;
+
+private:
+    bool m_owned = false;
+};
+
+// A context lent by the system for the scope of one handler.
+class CBorrowedDC : public CDC {
+public:
+    explicit CBorrowedDC(HDC dc) { Borrow(dc); }
 };
 
 class CPaintDC : public CDC {

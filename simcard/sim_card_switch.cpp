@@ -2,6 +2,7 @@
 
 #include "simcard/sim_card.h"
 #include "simcard/sim_driver.h"
+#include "simcard/sim_sound_system.h"
 
 #include <windows.h>
 
@@ -18,5 +19,8 @@ bool InstallSimulatedCardFromEnvironment()
     // The card's driver of the same model, for the rest of the process.
     static SimDriver driver(model);
     InstallSimDriverForProcess(driver);
+    // And its sound system, for the speaker test.
+    static SimSoundSystem sound;
+    InstallSimSoundSystemForProcess(sound);
     return true;
 }

@@ -1,7 +1,7 @@
 // The simulated driver's answers to the requests of the driver channel.
 #include "simcard/sim_driver.h"
 
-#include "app/registry_key.h"
+#include "platform/registry_key.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,7 +3,7 @@
 // levels that follow a moving signal while the equalizer is on.
 #include "simcard/sim_driver.h"
 
-#include "app/registry_key.h"
+#include "platform/registry_key.h"
 #include "driver/eq_keys.h"
 
 #include <algorithm>

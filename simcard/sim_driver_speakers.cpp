@@ -3,7 +3,7 @@
 // and keeps what it saw there for tests.
 #include "simcard/sim_driver.h"
 
-#include "app/registry_key.h"
+#include "platform/registry_key.h"
 #include "driver/driver_keys.h"
 #include "driver/speaker_keys.h"
 

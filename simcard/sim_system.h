@@ -2,7 +2,7 @@
 // Plays a given Windows version (and system directory) through the system seam
 // while an instance lives.
 
-#include "app/system_version.h"
+#include "platform/system_version.h"
 
 enum class SimSystem { Windows98, WindowsMe, Windows2000, WindowsXp };
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/registry.h"
+#include "platform/registry.h"
 
 namespace {
 

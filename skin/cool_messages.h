@@ -14,3 +14,16 @@ constexpr UINT WM_COOL_GETBKRECT = WM_USER + 271;   // lParam RECT*
 constexpr UINT WM_COOL_GETLAYOUT = WM_USER + 273;   // lParam 28-byte layout record
 
 static_assert(WM_COOL_SETCOLOR == 0x500 && WM_COOL_GETLAYOUT == 0x511, "message values are fixed");
+
+// Status text of the application's main window: wParam a string ID, or lParam the
+// text itself; 0, 0 clears it.
+constexpr UINT WM_SETMESSAGESTRING = 0x0362;
+
+// Timers of the skinned controls (per window).
+constexpr UINT_PTR kButtonHoverTimer = 676;      // leave detection of buttons
+constexpr UINT_PTR kComboHoverTimer = 666;       // leave detection of combo boxes
+constexpr UINT_PTR kStaticScrollTimer = 777;     // hover scrolling of statics
+constexpr UINT kHoverTimerPeriod = 100;          // milliseconds, all three
+
+static_assert(kButtonHoverTimer == 676 && kComboHoverTimer == 666 && kStaticScrollTimer == 777,
+              "timer IDs are fixed");

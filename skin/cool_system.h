@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "app/system_version.h"
+#include "platform/system_version.h"
 
 struct CoolSystemFunctions {
     HMODULE(WINAPI* loadLibrary)(LPCSTR name);

@@ -2,7 +2,7 @@
 // the request records, the status word, hardware information and the driver key.
 #include "driver/driver_channel.h"
 
-#include "app/system_version.h"
+#include "platform/system_version.h"
 #include "driver/device_functions.h"
 #include "driver/driver_keys.h"
 #include "simcard/sim_driver.h"

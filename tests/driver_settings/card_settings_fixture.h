@@ -1,7 +1,7 @@
 #pragma once
 // A CCardMixer opened on the simulated card; the driver's settings keys start
 // empty and are put back as they were afterwards.
-#include "app/panel_values.h"
+#include "platform/panel_values.h"
 #include "driver/card_mixer.h"
 #include "driver/driver_keys.h"
 #include "simcard/sim_card.h"

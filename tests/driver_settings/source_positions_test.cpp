@@ -118,6 +118,59 @@ TEST_F(SourcePositionsTest, SchemesAreSavedLoadedAndCompared)
     EXPECT_TRUE(IsDefault(loaded));
 }
 
+TEST_F(SourcePositionsTest, LoadingASchemeMakesItTheCurrentOne)
+{
+    InstallAndOpen();
+    WriteScheme(kCurrentSchemeSubkey, Tables(10), kSchemeFlagsSingle);
+    WriteName("Cinema", 7);
+    WriteScheme("Cinema", Tables(10), kSchemeFlagsSingle);
+    WriteScheme("Club", Tables(20), kSchemeFlagsShared);
+    ASSERT_EQ(1, Mixer().LoadSourceSchemeList(nullptr));
+    ASSERT_STREQ("Cinema", Mixer().GetCurrentSourceSchemeName());
+
+    SourcePositionTables loaded = {};
+    ASSERT_EQ(1, Mixer().LoadSourceScheme(loaded.balance, loaded.fader, kSourcePositionCount, "Club"));
+    EXPECT_EQ(kSchemeFlagsShared, Mixer().GetSourceSchemeFlags());
+    EXPECT_STREQ("Club", Mixer().GetCurrentSourceSchemeName());
+    EXPECT_EQ("Club", ReadText(kSourcePositioningKey, kSchemeNameValue, kCurrentSchemeSubkey));
+    EXPECT_EQ(1, Mixer().IsSourceSchemeUnchanged());
+
+    // A scheme stored without flags is taken with flags 0.
+    const SourcePositionTables bare = Tables(40);
+    const std::string barePath = PathOf(kSourcePositioningKey, "Bare");
+    WriteRawValue(HKEY_LOCAL_MACHINE, barePath, kBalanceTableValue, REG_BINARY, bare.balance, sizeof(bare.balance));
+    WriteRawValue(HKEY_LOCAL_MACHINE, barePath, kFaderTableValue, REG_BINARY, bare.fader, sizeof(bare.fader));
+    ASSERT_EQ(1, Mixer().LoadSourceScheme(loaded.balance, loaded.fader, kSourcePositionCount, "Bare"));
+    EXPECT_EQ(0u, Mixer().GetSourceSchemeFlags());
+    EXPECT_STREQ("Bare", Mixer().GetCurrentSourceSchemeName());
+    EXPECT_EQ(1, Mixer().IsSourceSchemeUnchanged());
+}
+
+TEST_F(SourcePositionsTest, TheCurrentSchemeIsNoSchemeInAnyLetterCase)
+{
+    InstallAndOpen();
+    // Registry names ignore case: the driver's key may be stored in any case.
+    WriteScheme("CURRENTSCHEME", Tables(1), kSchemeFlagsSingle);
+    WriteScheme("Club", Tables(20), kSchemeFlagsShared);
+    EXPECT_EQ(1, Mixer().LoadSourceSchemeList(nullptr));
+    EXPECT_EQ((std::vector<std::string>{"Club"}), SchemeNames(Mixer()));
+
+    const SourcePositionTables tables = Tables(50);
+    SourcePositionTables loaded = {};
+    for (const char* name : {"currentScheme", "CURRENTSCHEME", "CurrentScheme"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(0, Mixer().SaveSourceScheme(tables.balance, tables.fader, kSourcePositionCount, name));
+        EXPECT_EQ(0, Mixer().LoadSourceScheme(loaded.balance, loaded.fader, kSourcePositionCount, name));
+        EXPECT_EQ(0, Mixer().SetSourceSchemeFlags(kSchemeFlagsShared, name));
+        EXPECT_EQ(0, Mixer().DeleteSourceScheme(name));
+    }
+    EXPECT_TRUE(RegistryKeyExists(HKEY_LOCAL_MACHINE, PathOf(kSourcePositioningKey, kCurrentSchemeSubkey)));
+    EXPECT_EQ(1, Mixer().LoadSourceScheme(loaded.balance, loaded.fader, kSourcePositionCount, nullptr));
+    EXPECT_EQ(1, loaded.balance[0]);
+    EXPECT_EQ(kSchemeFlagsSingle, Mixer().GetSourceSchemeFlags());
+    EXPECT_EQ((std::vector<std::string>{"Club"}), SchemeNames(Mixer()));
+}
+
 TEST_F(SourcePositionsTest, OnlyNineteenSourcesAndLowBytesAreSent)
 {
     InstallAndOpen();

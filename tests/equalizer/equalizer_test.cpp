@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -298,6 +299,14 @@ TEST_F(EqualizerTest, PeakLevelsOnlyForTheBandCountAndMovingWhileOn)
     mixer.SetEqEnabled(0);
     mixer.ReadEqPeakLevels(levels, 5);
     EXPECT_EQ(std::vector<DWORD>(5, 0), std::vector<DWORD>(levels, levels + 5));
+
+    // A refused read is a failure, and no stale levels are left to be drawn.
+    mixer.SetEqEnabled(1);
+    std::fill(levels, levels + 5, 0x5A5A5A5Au);
+    bench.Driver().FailRequest(IOCTL_CARD_COMMAND, CMD_EQ_PEAK_LEVELS, kSimStatusInvalidRequest);
+    EXPECT_EQ(0, mixer.ReadEqPeakLevels(levels, 5));
+    EXPECT_EQ(std::vector<DWORD>(5, 0), std::vector<DWORD>(levels, levels + 5));
+    EXPECT_EQ(0xA5A5A5A5u, levels[5]);
 }
 
 TEST_F(EqualizerTest, OddBandCountsChooseTheTwoOrFiveBandKey)
@@ -405,7 +414,8 @@ TEST_F(EqualizerTest, NamesThatCannotBePresets)
     mixer.SetEqBandGain(0, 8);
     const std::string tooLong = longest + "y";
     for (const std::string& bad : {tooLong, std::string(), std::string("Rock\\Evil"),
-                                   std::string("..\\..\\Evil"), std::string("CurrentSet")}) {
+                                   std::string("..\\..\\Evil"), std::string("CurrentSet"),
+                                   std::string("CURRENTSET")}) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(0, mixer.SaveEqSet(bad.c_str()));
         EXPECT_EQ(0, mixer.LoadEqSet(bad.c_str(), 1));
@@ -417,6 +427,37 @@ TEST_F(EqualizerTest, NamesThatCannotBePresets)
     EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, bands + "\\" + tooLong));
     EXPECT_EQ(Text(longest.c_str()), Stored(bands + "\\CurrentSet", kEqSetNameValue, REG_SZ));
     EXPECT_TRUE(RegistryKeyExists(HKEY_LOCAL_MACHINE, bands + "\\" + longName));
+}
+
+TEST_F(EqualizerTest, TheCurrentSetIsNoPresetInAnyLetterCase)
+{
+    // Registry names ignore case: the driver's key may be stored in any case.
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, kEq);
+    WriteBands(10);
+    const std::string bands = BandKey(10);
+    WriteSet(bands + "\\Rock", MakeSet(10, 1));
+    WriteSet(bands + "\\Jazz", MakeSet(10, 2));
+    WriteSet(bands + "\\CURRENTSET", MakeSet(10, 1));
+    WriteName(bands + "\\CURRENTSET", "Rock");
+    ASSERT_TRUE(bench.Start(SimCardModel::Six));
+    CCardMixer& mixer = bench.Mixer();
+    EXPECT_EQ((std::vector<std::string>{"Jazz", "Rock"}), Names(mixer));
+    EXPECT_EQ(1, mixer.IsEqSetUnchanged());
+
+    mixer.SetEqBandGain(0, 9);
+    for (const char* name : {"currentset", "CurrentSET", "CURRENTSET"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(0, mixer.SaveEqSet(name));
+        EXPECT_EQ(0, mixer.LoadEqSet(name, 1));
+        EXPECT_EQ(0, mixer.DeleteEqSet(name));
+    }
+    EXPECT_EQ((std::vector<std::string>{"Jazz", "Rock"}), Names(mixer));
+    EXPECT_STREQ("Rock", mixer.CurrentEqSetName());
+    EXPECT_EQ(Text("Rock"), Stored(bands + "\\CurrentSet", kEqSetNameValue, REG_SZ));
+    EXPECT_FALSE(Stored(bands + "\\CurrentSet", kEqGainTableValue).empty());
+    // A current set that names itself came from no preset.
+    WriteName(bands + "\\CurrentSet", "currentset");
+    EXPECT_EQ(0, mixer.IsEqSetUnchanged());
 }
 
 TEST_F(EqualizerTest, NoEqualizerKeyAtAll)

@@ -1,7 +1,7 @@
 // The panel's own values and their defaults, in the local-machine keys they live in.
-#include "app/panel_values.h"
+#include "platform/panel_values.h"
 
-#include "app/registry.h"
+#include "platform/registry.h"
 #include "support/registry_guard.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // CRegistry against the real registry, below a test key of the current user.
-#include "app/registry.h"
+#include "platform/registry.h"
 
 #include "support/registry_guard.h"
 

@@ -7,6 +7,7 @@
 
 #include "driver/driver_keys.h"
 #include "driver/source_positions.h"
+#include "driver/spdif_settings.h"
 #include "settings/settings_test_ids.h"
 #include "settings/settings_test_support.h"
 #include "support/card_bench.h"
@@ -171,9 +172,73 @@ TEST_F(CardFileTest, OnlyTheKeysInTheFileChange)
     }
 }
 
+TEST_F(CardFileTest, TextValuesWithBlanksComeBackWhole)
+{
+    ChangeEverything();
+    ASSERT_EQ(1, Card().SaveEqSet("Rock Music"));
+    BYTE balance[kSourcePositionCount] = {};
+    BYTE fader[kSourcePositionCount] = {};
+    ASSERT_EQ(1, Card().SaveSourceScheme(balance, fader, kSourcePositionCount, "Concert Hall"));
+    Card().LoadSourceSchemeList("Concert Hall");
+    const char* const path = "C:\\Program Files\\Sounds\\gm.dls";
+    ASSERT_EQ(1, Card().SetCustomSetFile(path));
+    ASSERT_TRUE(Save());
+    const std::string saved = Saved();
+
+    // Each somewhere else, the first word of the saved text included.
+    ASSERT_EQ(1, Card().SaveEqSet("Rock"));
+    Card().LoadSourceSchemeList("Hall");
+    ASSERT_EQ(1, Card().SetCustomSetFile("C:\\Program"));
+    ASSERT_TRUE(Load(saved));
+    EXPECT_STREQ("Rock Music", Card().CurrentEqSetName());
+    EXPECT_STREQ("Concert Hall", Card().GetCurrentSourceSchemeName());
+    EXPECT_STREQ(path, Card().GetCustomSetFile());
+
+    // Blanks at the end belong to the line; a key with only blanks after it is absent.
+    ASSERT_TRUE(Load("EQPresetName Rock \t\r\n"
+                     "MidiCustomSetName  \t\r\n"
+                     "SourcePosPreset \r\n"));
+    EXPECT_STREQ("Rock", Card().CurrentEqSetName());
+    EXPECT_STREQ(path, Card().GetCustomSetFile());
+    EXPECT_STREQ("Concert Hall", Card().GetCurrentSourceSchemeName());
+}
+
+TEST_F(CardFileTest, CopyPermittedIsSavedAsSetWhileTheInputFeedsTheOutput)
+{
+    Card().SetSpdifCopyPermitted(0);
+    Card().SetSpdifCopyPermitted(1); // now stored
+    Card().SetSpdifOutputSource(kSpdifOutputInput);
+    ASSERT_EQ(kSpdifOutputInput, Card().GetSpdifOutputSource());
+    m_bench.Driver().State().spdif.inputCopyBit = false;
+    ASSERT_EQ(1, Card().ReadSpdifInputStatus());
+    ASSERT_EQ(0u, Card().GetSpdifCopyBit()); // what the page shows: the incoming bit
+
+    ASSERT_TRUE(Save());
+    ASSERT_TRUE(Load(Saved()));
+    EXPECT_EQ(1u, Card().GetSpdifCopyPermitted());
+    EXPECT_EQ(NumberBytes(1), ReadMachineValue(kSpdifKey, kSpdifCopyPermittedValue).data);
+}
+
+TEST_F(CardFileTest, ASaveThatCannotBeWrittenIsNoSuccess)
+{
+    m_file.Write("");
+    FILE* readOnly = std::fopen(m_file.Path().c_str(), "r");
+    ASSERT_NE(nullptr, readOnly);
+    EXPECT_FALSE(Card().SaveSettings(readOnly));
+    std::fclose(readOnly);
+
+    // A full disk shows when the buffered lines are written out. (Under Wine the
+    // host's device that is always full stands in for one.)
+    FILE* full = std::fopen("Z:\\dev\\full", "w");
+    if (full == nullptr)
+        GTEST_SKIP() << "no always-full device here";
+    EXPECT_FALSE(Card().SaveSettings(full));
+    std::fclose(full);
+}
+
 TEST_F(CardFileTest, KeysInAnyOrderAndNumbersInAnyForm)
 {
-    ASSERT_EQ(1, Card().SaveEqSet("Rock"));
+    ASSERT_EQ(1, Card().SaveEqSet("Rock Music"));
     ASSERT_EQ(1, Card().SaveEqSet("Jazz"));
     ASSERT_TRUE(Load("MidiHWVoices 0x20\r\n"
                      "MicAECMode 2\r\n"
@@ -182,7 +247,7 @@ TEST_F(CardFileTest, KeysInAnyOrderAndNumbersInAnyForm)
                      "SPDIFInScanMode 1\r\n"));
     EXPECT_EQ(32u, Card().GetHwVoiceLimit());
     EXPECT_EQ(2u, Card().GetAecMode());
-    EXPECT_STREQ("Rock", Card().CurrentEqSetName()); // read up to the blank
+    EXPECT_STREQ("Rock Music", Card().CurrentEqSetName());
     EXPECT_EQ(64u, Card().GetSwVoiceLimit());        // octal 0100
     EXPECT_EQ(1u, Card().GetSpdifInputMode());
 }

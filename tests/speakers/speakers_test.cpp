@@ -1,9 +1,9 @@
 // Speaker configuration, the 3D switches, stereo expansion and echo cancellation on
 // the simulated card: the start-up requests of each model, the configuration
 // word's normalisation and the order "registry first, then the driver".
-#include "app/registry.h"
 #include "driver/driver_keys.h"
 #include "driver/speaker_keys.h"
+#include "platform/registry.h"
 #include "support/card_bench.h"
 
 #include <gtest/gtest.h>

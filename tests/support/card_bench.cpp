@@ -1,7 +1,7 @@
 #include "support/card_bench.h"
 
-#include "app/registry.h"
 #include "driver/driver_keys.h"
+#include "platform/registry.h"
 #include "simcard/sim_card.h"
 
 const char* const kBenchDriverKey =

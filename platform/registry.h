@@ -26,7 +26,6 @@ public:
     // The registry view every operation opens its keys in: 0 (the process's own),
     // KEY_WOW64_32KEY or KEY_WOW64_64KEY.
     void SetView(REGSAM view) { m_view = view & (KEY_WOW64_32KEY | KEY_WOW64_64KEY); }
-    REGSAM View() const { return m_view; }
 
     int DeleteValue(const char* valueName, const char* subPath = nullptr);
     // Deletes the subkey together with everything below it.

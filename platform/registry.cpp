@@ -1,7 +1,7 @@
-#include "app/registry.h"
+#include "platform/registry.h"
 
-#include "app/registry_key.h"
-#include "app/stored_text.h"
+#include "platform/registry_key.h"
+#include "platform/stored_text.h"
 
 #include <shlwapi.h>
 

@@ -1,6 +1,6 @@
-#include "app/panel_values.h"
+#include "platform/panel_values.h"
 
-#include "app/registry.h"
+#include "platform/registry.h"
 
 namespace {
 

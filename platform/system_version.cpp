@@ -1,4 +1,4 @@
-#include "app/system_version.h"
+#include "platform/system_version.h"
 
 namespace {
 
