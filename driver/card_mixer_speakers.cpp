@@ -36,8 +36,8 @@ void CCardMixer::LoadSpeakerAnd3DSettings()
     m_reverb = ReadDriverNumber(kDriverBasicsKey, kReverbValue, 0);
     m_mp3Acceleration = ReadDriverNumber(kDriverBasicsKey, kMP3AccelerationValue, 0);
     m_stereoExpansion = ReadDriverNumber(kDriverBasicsKey, kStereoExpansionValue, 0);
-    m_a3dSplashScreen = ReadDriverNumber(kA3DSettingsKey, kSplashScreenValue, 0);
-    m_macroFX = ReadDriverNumber(kSensauraKey, kMacroFXValue, 0, kMacroFXSubkey);
+    m_a3dSplashScreen = ReadDriverNumber(kA3DSettingsKey, kSplashScreenValue, 0, nullptr, kSharedSoftwareView);
+    m_macroFX = ReadDriverNumber(kSensauraKey, kMacroFXValue, 0, kMacroFXSubkey, kSharedSoftwareView);
 }
 
 void CCardMixer::LoadAecSettings() { ReadAecMode(); }
@@ -140,13 +140,13 @@ int CCardMixer::SetStereoExpansion(DWORD enabled)
 int CCardMixer::SetA3DSplashScreen(DWORD enabled)
 {
     m_a3dSplashScreen = OnOff(enabled);
-    return MachineKey(kA3DSettingsKey).SetDword(kSplashScreenValue, m_a3dSplashScreen);
+    return MachineKey(kA3DSettingsKey, kSharedSoftwareView).SetDword(kSplashScreenValue, m_a3dSplashScreen);
 }
 
 int CCardMixer::SetMacroFX(DWORD enabled)
 {
     m_macroFX = OnOff(enabled);
-    return MachineKey(kSensauraKey).SetDword(kMacroFXValue, m_macroFX, kMacroFXSubkey);
+    return MachineKey(kSensauraKey, kSharedSoftwareView).SetDword(kMacroFXValue, m_macroFX, kMacroFXSubkey);
 }
 
 DWORD CCardMixer::ReadAecMode()

@@ -5,20 +5,22 @@
 
 #include "platform/registry.h"
 
-// A key below the local-machine root.
-inline CRegistry MachineKey(const char* path)
+// A key below the local-machine root, in the given registry view (0: the
+// process's own; kSharedSoftwareView for keys shared with the 32-bit panel).
+inline CRegistry MachineKey(const char* path, REGSAM view = 0)
 {
     CRegistry key;
     key.SetKey(HKEY_LOCAL_MACHINE, path);
+    key.SetView(view);
     return key;
 }
 
 // The stored number; the fallback when it is missing or cannot be read.
 inline DWORD ReadDriverNumber(const char* path, const char* valueName, DWORD fallback,
-                              const char* subPath = nullptr)
+                              const char* subPath = nullptr, REGSAM view = 0)
 {
     DWORD value = 0;
-    return MachineKey(path).QueryDword(valueName, &value, subPath) ? value : fallback;
+    return MachineKey(path, view).QueryDword(valueName, &value, subPath) ? value : fallback;
 }
 
 // 1 when stored.
