@@ -1,5 +1,6 @@
 #include "driver/card_mixer.h"
 
+#include "platform/resource_string.h"
 #include "platform/system_version.h"
 #include "string_ids.h"
 
@@ -78,7 +79,7 @@ void CCardMixer::NameMixerLines()
 {
     auto name = [this](const LineName& entry) {
         char text[sizeof(MIXERLINEA::szName)];
-        if (LoadStringA(GetModuleHandleA(nullptr), entry.text, text, sizeof(text)) <= 0)
+        if (!LoadResourceString(entry.text, text, sizeof(text)))
             return;
         MixerLineEntry* line = nullptr;
         const bool found = entry.source < 0 ? GetDestination(entry.destination, line)

@@ -91,7 +91,7 @@ public:
     // Loads a preset (name given) or the current set (none). With apply set the
     // preset's tables are read and sent to the driver; without, the current set's
     // tables are read and nothing is sent. 0 for a name that cannot be a preset.
-    int LoadEqSet(const char* name, int apply);
+    int LoadEqSet(const char* name, bool apply);
     // Writes the current set and has the driver reload it; 1 when the driver took it.
     int ApplyEqSet();
     // Always 0; an index beyond the band count is ignored.
@@ -171,8 +171,11 @@ private:
     // S/PDIF
     void SendSpdifChannelStatus();
     SpdifSettings m_spdif;
-    // Wavetable synthesizer
+    // Wavetable synthesizer: the three steps of LoadWavetableSettings.
     bool HasVoiceLimitsInRegistry();
+    void LoadSampleSetSettings();
+    void LoadHwVoiceSettings();
+    void LoadSwVoiceSettings();
     WavetableSettings m_wavetable;
     // Source positioning
     int RebuildSourceSchemeList();
@@ -204,7 +207,7 @@ private:
     DWORD m_eqPeakMeters = 0;
     DWORD m_eqMaximumBands = kEqLargeBandCount;
     DWORD m_eqBands = kEqLargeBandCount;
-    EqTables m_eqTables;
+    CEqTables m_eqTables;
     std::vector<std::string> m_eqSetNames;
 
     // Speakers, 3D and echo cancellation

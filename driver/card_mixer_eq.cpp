@@ -3,20 +3,13 @@
 // current set's tables from the registry, so they are written before it is told.
 #include "driver/card_mixer.h"
 
-#include "platform/registry.h"
+#include "driver/driver_numbers.h"
 #include "driver/eq_keys.h"
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
-
-CRegistry EqualizerRegistry()
-{
-    CRegistry registry;
-    registry.SetKey(HKEY_LOCAL_MACHINE, kEqualizerKey);
-    return registry;
-}
 
 // Reads a stored table only when it has exactly the expected size; anything else
 // leaves the destination as it was.
@@ -32,7 +25,7 @@ bool ReadExactBinary(CRegistry& registry, const char* valueName, const std::stri
 }
 
 // 1 when all three tables were read.
-bool ReadTables(CRegistry& registry, const std::string& path, EqTables& tables)
+bool ReadTables(CRegistry& registry, const std::string& path, CEqTables& tables)
 {
     const bool gains = ReadExactBinary(registry, kEqGainTableValue, path, tables.Gains(),
                                        tables.GainBytes());
@@ -43,7 +36,7 @@ bool ReadTables(CRegistry& registry, const std::string& path, EqTables& tables)
     return gains && frequencies && bandwidths;
 }
 
-bool WriteTables(CRegistry& registry, const std::string& path, const EqTables& tables)
+bool WriteTables(CRegistry& registry, const std::string& path, const CEqTables& tables)
 {
     const bool gains = registry.SetBinary(kEqGainTableValue, tables.Gains(), tables.GainBytes(),
                                           path.c_str()) != 0;
@@ -54,7 +47,7 @@ bool WriteTables(CRegistry& registry, const std::string& path, const EqTables& t
     return gains && frequencies && bandwidths;
 }
 
-bool SameTables(const EqTables& a, const EqTables& b)
+bool SameTables(const CEqTables& a, const CEqTables& b)
 {
     return a.Bands() == b.Bands()
         && std::memcmp(a.Gains(), b.Gains(), a.GainBytes()) == 0
@@ -64,14 +57,6 @@ bool SameTables(const EqTables& a, const EqTables& b)
 
 // Registry names ignore case: "currentset" is the key the driver reads too.
 bool IsCurrentSetKey(const char* name) { return _stricmp(name, kEqCurrentSetKey) == 0; }
-
-DWORD ReadFlag(const char* valueName)
-{
-    DWORD value = 0;
-    if (!EqualizerRegistry().QueryDword(valueName, &value))
-        return 0;
-    return value;
-}
 
 } // namespace
 
@@ -107,7 +92,7 @@ std::string CCardMixer::EqSetPath(const std::string& setName)
 void CCardMixer::RebuildEqSetList()
 {
     m_eqSetNames.clear();
-    CRegistry registry = EqualizerRegistry();
+    CRegistry registry = MachineKey(kEqualizerKey);
     const std::string bandPath = EqBandPath();
     const int count = registry.CountSubkeys(bandPath.c_str());
     for (int index = 0; index < count; ++index) {
@@ -131,16 +116,13 @@ bool CCardMixer::HasEqSet(const std::string& name) const
 
 bool CCardMixer::WriteEqBandCount()
 {
-    const DWORD bands = m_eqBands;
-    return EqualizerRegistry().SetBinary(kEqCurrentBandsValue, &bands, sizeof(bands),
-                                         EqRatePath().c_str()) != 0;
+    return WriteDriverNumber(kEqualizerKey, kEqCurrentBandsValue, m_eqBands, EqRatePath().c_str()) != 0;
 }
 
 void CCardMixer::ReadEqMaximumBands()
 {
-    DWORD maximum = 0;
-    if (EqualizerRegistry().QueryDword(kEqMaximumBandsValue, &maximum, EqRatePath().c_str()))
-        m_eqMaximumBands = maximum;
+    m_eqMaximumBands =
+        ReadDriverNumber(kEqualizerKey, kEqMaximumBandsValue, m_eqMaximumBands, EqRatePath().c_str());
 }
 
 void CCardMixer::PrepareEqualizer() { m_eqMaximumBands = kEqLargeBandCount; }
@@ -148,21 +130,19 @@ void CCardMixer::PrepareEqualizer() { m_eqMaximumBands = kEqLargeBandCount; }
 void CCardMixer::LoadEqSettings()
 {
     // The driver already has the current set: nothing is sent at start-up.
-    LoadEqSet(nullptr, 0);
+    LoadEqSet(nullptr, false);
     GetEqPeakMeters();
 }
 
 void CCardMixer::FreeEqTables() { m_eqTables.Free(); }
 
-int CCardMixer::LoadEqSet(const char* name, int apply)
+int CCardMixer::LoadEqSet(const char* name, bool apply)
 {
     if (name != nullptr && !IsUsableEqSetName(name))
         return 0;
-    CRegistry registry = EqualizerRegistry();
+    CRegistry registry = MachineKey(kEqualizerKey);
     const std::string ratePath = EqRatePath();
-    DWORD bands = 0;
-    if (registry.QueryDword(kEqCurrentBandsValue, &bands, ratePath.c_str()))
-        m_eqBands = bands;
+    m_eqBands = ReadDriverNumber(kEqualizerKey, kEqCurrentBandsValue, m_eqBands, ratePath.c_str());
     ReadEqMaximumBands();
     if (m_eqMaximumBands < m_eqBands)
         m_eqBands = m_eqMaximumBands;
@@ -201,7 +181,7 @@ int CCardMixer::ApplyEqSet()
         return 0;
     WriteEqBandCount();
     ReadEqMaximumBands();
-    CRegistry registry = EqualizerRegistry();
+    CRegistry registry = MachineKey(kEqualizerKey);
     const std::string currentPath = EqSetPath(kEqCurrentSetKey);
     WriteTables(registry, currentPath, m_eqTables);
     registry.SetString(kEqSetNameValue, m_eqSetName.c_str(), currentPath.c_str());
@@ -230,27 +210,25 @@ int CCardMixer::SetEqEnabled(int enabled)
 {
     m_channel.SendCommand(enabled != 0 ? CMD_EQ_ON : CMD_EQ_OFF);
     m_eqEnabled = static_cast<DWORD>(enabled);
-    const DWORD stored = m_eqEnabled;
-    EqualizerRegistry().SetBinary(kEqEnabledValue, &stored, sizeof(stored));
+    WriteDriverNumber(kEqualizerKey, kEqEnabledValue, m_eqEnabled);
     return ApplyEqSet();
 }
 
 int CCardMixer::IsEqEnabled()
 {
-    m_eqEnabled = ReadFlag(kEqEnabledValue);
+    m_eqEnabled = ReadDriverNumber(kEqualizerKey, kEqEnabledValue, 0);
     return m_eqEnabled != 0 ? 1 : 0;
 }
 
 int CCardMixer::SetEqPeakMeters(int enabled)
 {
     m_eqPeakMeters = static_cast<DWORD>(enabled);
-    const DWORD stored = m_eqPeakMeters;
-    return EqualizerRegistry().SetBinary(kEqPeakMetersValue, &stored, sizeof(stored));
+    return WriteDriverNumber(kEqualizerKey, kEqPeakMetersValue, m_eqPeakMeters);
 }
 
 int CCardMixer::GetEqPeakMeters()
 {
-    m_eqPeakMeters = ReadFlag(kEqPeakMetersValue);
+    m_eqPeakMeters = ReadDriverNumber(kEqualizerKey, kEqPeakMetersValue, 0);
     return m_eqPeakMeters != 0 ? 1 : 0;
 }
 
@@ -287,7 +265,7 @@ int CCardMixer::SaveEqSet(const char* name)
     ReadEqMaximumBands();
     m_eqSetName = setName;
     RebuildEqSetList();
-    CRegistry registry = EqualizerRegistry();
+    CRegistry registry = MachineKey(kEqualizerKey);
     // Created below the rate key (written above), so that the band key of a fresh
     // system comes into being with its first preset.
     const std::string presetPath = EqSetPath(m_eqSetName);
@@ -297,8 +275,7 @@ int CCardMixer::SaveEqSet(const char* name)
                               KEY_ALL_ACCESS))
         m_eqSetNames.push_back(m_eqSetName);
     WriteTables(registry, presetPath, m_eqTables);
-    const DWORD flags = 1;
-    registry.SetBinary(kEqFlagsValue, &flags, sizeof(flags), presetPath.c_str());
+    WriteDriverNumber(kEqualizerKey, kEqFlagsValue, 1, presetPath.c_str());
     ApplyEqSet();
     return 1;
 }
@@ -314,27 +291,27 @@ int CCardMixer::DeleteEqSet(const char* name)
     // The last preset is never deleted (the list is read afresh for that).
     if (m_eqSetNames.size() <= 1 || !HasEqSet(setName))
         return 0;
-    CRegistry registry = EqualizerRegistry();
+    CRegistry registry = MachineKey(kEqualizerKey);
     if (!registry.DeleteKey(setName.c_str(), EqBandPath().c_str()))
         return 0;
     RebuildEqSetList();
     if (!HasEqSet(setName) && !m_eqSetNames.empty()) {
         const std::string first = m_eqSetNames.front();
-        LoadEqSet(first.c_str(), 1);
+        LoadEqSet(first.c_str(), true);
     }
     return 1;
 }
 
 int CCardMixer::IsEqSetUnchanged()
 {
-    CRegistry registry = EqualizerRegistry();
+    CRegistry registry = MachineKey(kEqualizerKey);
     const std::string currentPath = EqSetPath(kEqCurrentSetKey);
     char stored[kEqSetNameSize];
     if (!registry.QueryValue(kEqSetNameValue, stored, sizeof(stored), currentPath.c_str())
         || !IsUsableEqSetName(stored))
         return 0;
-    EqTables current;
-    EqTables preset;
+    CEqTables current;
+    CEqTables preset;
     current.Allocate(m_eqBands);
     preset.Allocate(m_eqBands);
     if (!ReadTables(registry, currentPath, current) || !ReadTables(registry, EqSetPath(stored), preset))

@@ -44,12 +44,9 @@ bool WriteTable(CRegistry& key, const char* valueName, const BYTE* table, const 
 }
 
 // A scheme without flags counts as flags 0, as when schemes are compared.
-DWORD StoredFlags(CRegistry& key, const char* subkey)
+DWORD StoredFlags(const char* subkey)
 {
-    DWORD flags = 0;
-    if (!key.QueryDword(kSchemeFlagsValue, &flags, subkey))
-        return 0;
-    return flags;
+    return ReadDriverNumber(kSourcePositioningKey, kSchemeFlagsValue, 0, subkey);
 }
 
 } // namespace
@@ -70,7 +67,7 @@ int CCardMixer::LoadSourceScheme(BYTE* balance, BYTE* fader, int count, const ch
 {
     if (count != kSourcePositionCount || balance == nullptr || fader == nullptr)
         return 0;
-    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
+    CRegistry key = MachineKey(kSourcePositioningKey);
     SourcePositionTables tables;
     if (!IsGiven(name)) {
         if (ReadTables(key, tables, kCurrentSchemeSubkey)) {
@@ -84,7 +81,7 @@ int CCardMixer::LoadSourceScheme(BYTE* balance, BYTE* fader, int count, const ch
     } else if (IsSchemeName(name) && ReadTables(key, tables, name)
                && WriteTable(key, kBalanceTableValue, tables.balance, kCurrentSchemeSubkey)
                && WriteTable(key, kFaderTableValue, tables.fader, kCurrentSchemeSubkey)
-               && key.SetDword(kSchemeFlagsValue, StoredFlags(key, name), kCurrentSchemeSubkey)
+               && key.SetDword(kSchemeFlagsValue, StoredFlags(name), kCurrentSchemeSubkey)
                && key.SetString(kSchemeNameValue, name, kCurrentSchemeSubkey)) {
         // The loaded scheme is the current one as a whole: its flags and its name too.
         std::memcpy(balance, tables.balance, kSourcePositionCount);
@@ -104,7 +101,7 @@ int CCardMixer::SaveSourceScheme(const BYTE* balance, const BYTE* fader, int cou
         return 0;
     if (IsGiven(name) && !IsSchemeName(name))
         return 0;
-    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
+    CRegistry key = MachineKey(kSourcePositioningKey);
     bool saved = true;
     if (IsGiven(name)) {
         // Writing "CurrentScheme" first makes sure the key the scheme goes below exists.
@@ -126,7 +123,7 @@ int CCardMixer::SaveSourceScheme(const BYTE* balance, const BYTE* fader, int cou
 int CCardMixer::RebuildSourceSchemeList()
 {
     m_sourceSchemes.clear();
-    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
+    CRegistry key = MachineKey(kSourcePositioningKey);
     const int count = key.CountSubkeys();
     // "CurrentScheme" alone is no scheme.
     if (count < 2)
@@ -148,7 +145,7 @@ int CCardMixer::LoadSourceSchemeList(const char* name)
         m_sourceSchemeName.assign(name, strnlen(name, kSchemeNameSize - 1));
         return result;
     }
-    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
+    CRegistry key = MachineKey(kSourcePositioningKey);
     char stored[kSchemeNameSize];
     if (key.QueryValue(kSchemeNameValue, stored, sizeof(stored), kCurrentSchemeSubkey))
         m_sourceSchemeName = stored;
@@ -164,7 +161,7 @@ int CCardMixer::DeleteSourceScheme(const char* name)
     // "CurrentScheme" is what the driver reads, not a scheme of the user's.
     if (!IsSchemeName(name))
         return 0;
-    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
+    CRegistry key = MachineKey(kSourcePositioningKey);
     const int deleted = key.DeleteKey(name);
     RebuildSourceSchemeList();
     return deleted;
@@ -181,7 +178,7 @@ int CCardMixer::SetSourceSchemeFlags(DWORD flags, const char* name)
 {
     if (IsGiven(name) && !IsSchemeName(name))
         return 0;
-    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
+    CRegistry key = MachineKey(kSourcePositioningKey);
     int result = key.SetDword(kSchemeFlagsValue, flags, kCurrentSchemeSubkey);
     if (IsGiven(name))
         result = key.SetDword(kSchemeFlagsValue, flags, name);
@@ -190,26 +187,21 @@ int CCardMixer::SetSourceSchemeFlags(DWORD flags, const char* name)
 
 DWORD CCardMixer::GetSourceSchemeFlags()
 {
-    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
-    DWORD flags = 0;
-    if (!key.QueryDword(kSchemeFlagsValue, &flags, kCurrentSchemeSubkey))
-        return 0;
-    return flags;
+    return StoredFlags(kCurrentSchemeSubkey);
 }
 
 int CCardMixer::IsSourceSchemeUnchanged()
 {
     if (m_sourceSchemeName.empty())
         return 1;
-    CRegistry key = DriverSettingsKey(kSourcePositioningKey);
+    CRegistry key = MachineKey(kSourcePositioningKey);
     auto read = [&key](const char* subkey, SourcePositionTables& tables, DWORD& flags) {
         // What cannot be read compares as zeros.
         if (!ReadTable(key, kBalanceTableValue, tables.balance, subkey))
             std::memset(tables.balance, 0, sizeof(tables.balance));
         if (!ReadTable(key, kFaderTableValue, tables.fader, subkey))
             std::memset(tables.fader, 0, sizeof(tables.fader));
-        if (!key.QueryDword(kSchemeFlagsValue, &flags, subkey))
-            flags = 0;
+        flags = StoredFlags(subkey);
     };
     SourcePositionTables current, named;
     DWORD currentFlags = 0, namedFlags = 0;

@@ -79,7 +79,7 @@ bool CCardMixer::LoadSettings(FILE* file)
     ApplyNumber(file, "A3DSplash", [this](DWORD v) { SetA3DSplashScreen(v); });
     ApplyNumber(file, "StereoEnhance", [this](DWORD v) { SetStereoExpansion(v); });
     ApplyNumber(file, "EQEnabled", [this](DWORD v) { SetEqEnabled(static_cast<int>(v)); });
-    ApplyText(file, "EQPresetName", [this](const char* name) { LoadEqSet(name, 1); });
+    ApplyText(file, "EQPresetName", [this](const char* name) { LoadEqSet(name, true); });
     ApplyText(file, "SourcePosPreset", [this](const char* name) { LoadSourceSchemeList(name); });
     ApplyNumber(file, "MidiSWVoices", [this](DWORD v) { SetSwVoiceLimit(v); });
     ApplyNumber(file, "MidiHWVoices", [this](DWORD v) { SetHwVoiceLimit(v); });

@@ -6,19 +6,6 @@
 
 namespace {
 
-DWORD ReadSpdifNumber(const char* valueName, DWORD fallback)
-{
-    CRegistry key = DriverSettingsKey(kSpdifKey);
-    DWORD value = 0;
-    return key.QueryDword(valueName, &value) ? value : fallback;
-}
-
-void WriteSpdifNumber(const char* valueName, DWORD value, const char* subPath = nullptr)
-{
-    CRegistry key = DriverSettingsKey(kSpdifKey);
-    WriteDriverNumber(key, valueName, value, subPath);
-}
-
 bool IsRoutedOutputSource(DWORD source)
 {
     return source >= kSpdifOutputMainMix && source <= kSpdifOutputSoftwareDvd;
@@ -40,9 +27,9 @@ DWORD EndpointOfOutputSource(DWORD source)
 
 void CCardMixer::LoadSpdifSettings()
 {
-    m_spdif.inputMode = ReadSpdifNumber(kSpdifInputModeValue, kSpdifInputOff);
-    m_spdif.outputSource = ReadSpdifNumber(kSpdifOutputSourceValue, kSpdifOutputMainMix);
-    m_spdif.copyPermitted = ReadSpdifNumber(kSpdifCopyPermittedValue, 1);
+    m_spdif.inputMode = ReadDriverNumber(kSpdifKey, kSpdifInputModeValue, kSpdifInputOff);
+    m_spdif.outputSource = ReadDriverNumber(kSpdifKey, kSpdifOutputSourceValue, kSpdifOutputMainMix);
+    m_spdif.copyPermitted = ReadDriverNumber(kSpdifKey, kSpdifCopyPermittedValue, 1);
     m_spdif.loaded = true;
 }
 
@@ -52,9 +39,9 @@ void CCardMixer::SaveSpdifSettings()
     // writing the construction values would overwrite what is stored.
     if (!m_spdif.loaded)
         return;
-    WriteSpdifNumber(kSpdifInputModeValue, m_spdif.inputMode);
-    WriteSpdifNumber(kSpdifOutputSourceValue, m_spdif.outputSource);
-    WriteSpdifNumber(kSpdifCopyPermittedValue, m_spdif.copyPermitted);
+    WriteDriverNumber(kSpdifKey, kSpdifInputModeValue, m_spdif.inputMode);
+    WriteDriverNumber(kSpdifKey, kSpdifOutputSourceValue, m_spdif.outputSource);
+    WriteDriverNumber(kSpdifKey, kSpdifCopyPermittedValue, m_spdif.copyPermitted);
 }
 
 void CCardMixer::ReadSpdifInputStatusAtStart() { ReadSpdifInputStatus(); }
@@ -73,7 +60,7 @@ void CCardMixer::SetSpdifInputMode(DWORD mode)
     if ((m_spdif.inputMode == kSpdifInputSensing || m_spdif.inputMode == kSpdifInputOn)
         && !Succeeded(m_channel.SendCommand(CMD_SPDIF_DISCONNECT, EP_SPDIF_IN, EP_MAIN_MIX)))
         return;
-    WriteSpdifNumber(kSpdifInputModeValue, kSpdifInputOff);
+    WriteDriverNumber(kSpdifKey, kSpdifInputModeValue, kSpdifInputOff);
     DWORD status = 0;
     if (mode == kSpdifInputSensing)
         status = m_channel.SendCommand(CMD_SPDIF_CONNECT_SENSING, EP_SPDIF_IN, EP_MAIN_MIX,
@@ -83,7 +70,7 @@ void CCardMixer::SetSpdifInputMode(DWORD mode)
     if (!Succeeded(status))
         mode = kSpdifInputOff;
     m_spdif.inputMode = mode;
-    WriteSpdifNumber(kSpdifInputModeValue, mode);
+    WriteDriverNumber(kSpdifKey, kSpdifInputModeValue, mode);
 }
 
 void CCardMixer::SetSpdifOutputSource(DWORD source)
@@ -98,7 +85,7 @@ void CCardMixer::SetSpdifOutputSource(DWORD source)
                                             EndpointOfOutputSource(m_spdif.outputSource),
                                             EP_SPDIF_OUT)))
         return;
-    WriteSpdifNumber(kSpdifOutputSourceValue, kSpdifOutputOff);
+    WriteDriverNumber(kSpdifKey, kSpdifOutputSourceValue, kSpdifOutputOff);
     if (IsRoutedOutputSource(source)) {
         DWORD result = 0;
         auto connect = [&](DWORD endpoint) {
@@ -110,7 +97,7 @@ void CCardMixer::SetSpdifOutputSource(DWORD source)
             source = connect(EP_SOFTWARE_DVD) ? kSpdifOutputSoftwareDvd : kSpdifOutputOff;
     }
     m_spdif.outputSource = source;
-    WriteSpdifNumber(kSpdifOutputSourceValue, source);
+    WriteDriverNumber(kSpdifKey, kSpdifOutputSourceValue, source);
 }
 
 void CCardMixer::SetSpdifCopyPermitted(DWORD permitted)
@@ -118,7 +105,7 @@ void CCardMixer::SetSpdifCopyPermitted(DWORD permitted)
     permitted = permitted != 0 ? 1 : 0;
     if (permitted == m_spdif.copyPermitted)
         return;
-    WriteSpdifNumber(kSpdifCopyPermittedValue, permitted);
+    WriteDriverNumber(kSpdifKey, kSpdifCopyPermittedValue, permitted);
     m_spdif.copyPermitted = permitted;
     SendSpdifChannelStatus();
 }
@@ -128,7 +115,7 @@ void CCardMixer::SetSpdifPreemphasis(DWORD on)
     on = on != 0 ? 1 : 0;
     if (on == m_spdif.preemphasis)
         return;
-    WriteSpdifNumber(kSpdifPreemphasisValue, on, kSpdifOutputSubkey);
+    WriteDriverNumber(kSpdifKey, kSpdifPreemphasisValue, on, kSpdifOutputSubkey);
     m_spdif.preemphasis = on;
     SendSpdifChannelStatus();
 }
@@ -142,12 +129,12 @@ void CCardMixer::SendSpdifChannelStatus()
 int CCardMixer::ReadSpdifInputStatus()
 {
     m_spdif.inputStatus = 0;
-    m_spdif.secondStatus = 0;
+    // The driver writes a second word beside the status; nothing reads it.
+    DWORD secondStatus = 0;
     if (!Succeeded(m_channel.SendCommand(CMD_SPDIF_INPUT_STATUS, EP_SPDIF_IN, EP_MAIN_MIX,
                                          PointerArgument(&m_spdif.inputStatus),
-                                         PointerArgument(&m_spdif.secondStatus)))) {
+                                         PointerArgument(&secondStatus)))) {
         m_spdif.inputStatus = 0;
-        m_spdif.secondStatus = 0;
         return 0;
     }
     return 1;

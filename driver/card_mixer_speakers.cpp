@@ -4,43 +4,18 @@
 // on the panel's behalf before it is told the new configuration.
 #include "driver/card_mixer.h"
 
-#include "platform/registry.h"
 #include "platform/system_version.h"
-#include "driver/driver_keys.h"
+#include "driver/driver_numbers.h"
 #include "driver/speaker_keys.h"
 
 namespace {
 
 constexpr DWORD kDriverKeySize = 512;
 
-// The 3D software's keys below Software are shared with the 32-bit panel: they take
-// kSharedSoftwareView.
-CRegistry MachineRegistry(const char* path, REGSAM view = 0)
-{
-    CRegistry registry;
-    registry.SetKey(HKEY_LOCAL_MACHINE, path);
-    registry.SetView(view);
-    return registry;
-}
-
-DWORD ReadNumber(const char* path, const char* valueName, DWORD fallback, const char* subPath = nullptr,
-                 REGSAM view = 0)
-{
-    DWORD value = 0;
-    if (!MachineRegistry(path, view).QueryDword(valueName, &value, subPath))
-        return fallback;
-    return value;
-}
-
-int WriteBinaryNumber(const char* path, const char* valueName, DWORD value)
-{
-    return MachineRegistry(path).SetBinary(valueName, &value, sizeof(value));
-}
-
 std::string ReadDriverKey()
 {
     char driverKey[kDriverKeySize];
-    if (!MachineRegistry(kDriverBasicsKey).QueryValue(kDriverKeyValue, driverKey, sizeof(driverKey)))
+    if (!MachineKey(kDriverBasicsKey).QueryValue(kDriverKeyValue, driverKey, sizeof(driverKey)))
         return std::string();
     return driverKey;
 }
@@ -53,16 +28,16 @@ void CCardMixer::LoadSpeakerAnd3DSettings()
 {
     ReadCapabilities();
     const SystemVersion version = QuerySystemVersion();
-    DWORD config = ReadNumber(kDriverBasicsKey, kSpeakerConfigValue, kDefaultSpeakerConfig);
+    DWORD config = ReadDriverNumber(kDriverBasicsKey, kSpeakerConfigValue, kDefaultSpeakerConfig);
     m_channel.PublishDriverKey(version.major);
     ApplySpeakerConfig(kUseGivenSpeakerConfig | kResetAcceleration, config);
     m_channel.SendCommand(CMD_SPEAKER_CONFIG, config & 0xFF);
-    m_sensaura3D = ReadNumber(kDriverBasicsKey, kSensaura3DValue, 0);
-    m_reverb = ReadNumber(kDriverBasicsKey, kReverbValue, 0);
-    m_mp3Acceleration = ReadNumber(kDriverBasicsKey, kMP3AccelerationValue, 0);
-    m_stereoExpansion = ReadNumber(kDriverBasicsKey, kStereoExpansionValue, 0);
-    m_a3dSplashScreen = ReadNumber(kA3DSettingsKey, kSplashScreenValue, 0, nullptr, kSharedSoftwareView);
-    m_macroFX = ReadNumber(kSensauraKey, kMacroFXValue, 0, kMacroFXSubkey, kSharedSoftwareView);
+    m_sensaura3D = ReadDriverNumber(kDriverBasicsKey, kSensaura3DValue, 0);
+    m_reverb = ReadDriverNumber(kDriverBasicsKey, kReverbValue, 0);
+    m_mp3Acceleration = ReadDriverNumber(kDriverBasicsKey, kMP3AccelerationValue, 0);
+    m_stereoExpansion = ReadDriverNumber(kDriverBasicsKey, kStereoExpansionValue, 0);
+    m_a3dSplashScreen = ReadDriverNumber(kA3DSettingsKey, kSplashScreenValue, 0, nullptr, kSharedSoftwareView);
+    m_macroFX = ReadDriverNumber(kSensauraKey, kMacroFXValue, 0, kMacroFXSubkey, kSharedSoftwareView);
 }
 
 void CCardMixer::LoadAecSettings() { ReadAecMode(); }
@@ -97,13 +72,13 @@ DWORD CCardMixer::NormalSpeakerConfig(DWORD config, DWORD& type) const
 
 DWORD CCardMixer::ReadSpeakerConfigToApply(const std::string& driverKey)
 {
-    const DWORD basics = ReadNumber(kDriverBasicsKey, kSpeakerConfigValue, 0);
+    const DWORD basics = ReadDriverNumber(kDriverBasicsKey, kSpeakerConfigValue, 0);
     // Without a driver key the basics value stands; DirectSound's own value wins
     // when the driver instance has one.
     if (driverKey.empty())
         return basics;
     const std::string path = driverKey + kDirectSoundSpeakerConfigKey;
-    return ReadNumber(path.c_str(), kSpeakerConfigValue, basics);
+    return ReadDriverNumber(path.c_str(), kSpeakerConfigValue, basics);
 }
 
 int CCardMixer::ApplySpeakerConfig(DWORD options, DWORD& config)
@@ -135,19 +110,19 @@ int CCardMixer::SetSpeakerConfig(DWORD config)
 int CCardMixer::SetSensaura3D(DWORD enabled)
 {
     m_sensaura3D = OnOff(enabled);
-    return WriteBinaryNumber(kDriverBasicsKey, kSensaura3DValue, m_sensaura3D);
+    return WriteDriverNumber(kDriverBasicsKey, kSensaura3DValue, m_sensaura3D);
 }
 
 int CCardMixer::SetReverb(DWORD enabled)
 {
     m_reverb = OnOff(enabled);
-    return WriteBinaryNumber(kDriverBasicsKey, kReverbValue, m_reverb);
+    return WriteDriverNumber(kDriverBasicsKey, kReverbValue, m_reverb);
 }
 
 int CCardMixer::SetMP3Acceleration(DWORD enabled)
 {
     m_mp3Acceleration = OnOff(enabled);
-    return WriteBinaryNumber(kDriverBasicsKey, kMP3AccelerationValue, m_mp3Acceleration);
+    return WriteDriverNumber(kDriverBasicsKey, kMP3AccelerationValue, m_mp3Acceleration);
 }
 
 int CCardMixer::SetStereoExpansion(DWORD enabled)
@@ -159,32 +134,30 @@ int CCardMixer::SetStereoExpansion(DWORD enabled)
     const DWORD command = enabled != 0 ? CMD_STEREO_EXPANSION_ON : CMD_STEREO_EXPANSION_OFF;
     if (!Succeeded(m_channel.SendCommand(command)))
         return 0;
-    return WriteBinaryNumber(kDriverBasicsKey, kStereoExpansionValue, m_stereoExpansion);
+    return WriteDriverNumber(kDriverBasicsKey, kStereoExpansionValue, m_stereoExpansion);
 }
 
 int CCardMixer::SetA3DSplashScreen(DWORD enabled)
 {
     m_a3dSplashScreen = OnOff(enabled);
-    return MachineRegistry(kA3DSettingsKey, kSharedSoftwareView)
-        .SetDword(kSplashScreenValue, m_a3dSplashScreen);
+    return MachineKey(kA3DSettingsKey, kSharedSoftwareView).SetDword(kSplashScreenValue, m_a3dSplashScreen);
 }
 
 int CCardMixer::SetMacroFX(DWORD enabled)
 {
     m_macroFX = OnOff(enabled);
-    return MachineRegistry(kSensauraKey, kSharedSoftwareView)
-        .SetDword(kMacroFXValue, m_macroFX, kMacroFXSubkey);
+    return MachineKey(kSensauraKey, kSharedSoftwareView).SetDword(kMacroFXValue, m_macroFX, kMacroFXSubkey);
 }
 
 DWORD CCardMixer::ReadAecMode()
 {
-    const DWORD mode = ReadNumber(kAecKey, kAecStateValue, kAecNever);
+    const DWORD mode = ReadDriverNumber(kAecKey, kAecStateValue, kAecNever);
     // A stored mode the driver does not know reads as "never".
     m_aecMode = mode <= kAecAlways ? mode : kAecNever;
     return m_aecMode;
 }
 
-int CCardMixer::SaveAecMode() { return WriteBinaryNumber(kAecKey, kAecStateValue, m_aecMode); }
+int CCardMixer::SaveAecMode() { return WriteDriverNumber(kAecKey, kAecStateValue, m_aecMode); }
 
 int CCardMixer::SetAecMode(DWORD mode)
 {

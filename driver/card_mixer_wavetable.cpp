@@ -9,20 +9,13 @@
 
 namespace {
 
-void WriteWavetableNumber(const char* valueName, DWORD value)
-{
-    CRegistry key = DriverSettingsKey(kWavetableKey);
-    WriteDriverNumber(key, valueName, value);
-}
-
 // The stored number, or the fallback (then also stored) when it is missing.
 DWORD ReadOrStoreWavetableNumber(const char* valueName, DWORD fallback)
 {
-    CRegistry key = DriverSettingsKey(kWavetableKey);
     DWORD value = 0;
-    if (key.QueryDword(valueName, &value))
+    if (MachineKey(kWavetableKey).QueryDword(valueName, &value))
         return value;
-    WriteDriverNumber(key, valueName, fallback);
+    WriteDriverNumber(kWavetableKey, valueName, fallback);
     return fallback;
 }
 
@@ -47,56 +40,71 @@ bool CCardMixer::HasVoiceLimitsInRegistry()
 
 void CCardMixer::LoadWavetableSettings()
 {
-    WavetableSettings& w = m_wavetable;
-    CRegistry key = DriverSettingsKey(kWavetableKey);
-    w.registryKeptLimits = HasVoiceLimitsInRegistry();
-    if (w.registryKeptLimits) {
-        DWORD customSet = w.useDefaultSet ? 0 : 1;
-        if (!key.QueryValue(kOverrideSetFileValue, w.customSetFile, sizeof(w.customSetFile))) {
-            w.useDefaultSet = 1;
-            WriteDriverNumber(key, kOverrideDefaultSetValue, customSet);
-        }
-        if (!key.QueryDword(kOverrideDefaultSetValue, &customSet))
-            WriteDriverNumber(key, kOverrideDefaultSetValue, customSet);
-        w.useDefaultSet = customSet ? 0 : 1;
-        if (w.customSetFile[0] == '\0') {
-            w.useDefaultSet = 1;
-            WriteDriverNumber(key, kOverrideDefaultSetValue, 0);
-        }
-        w.sampleSetResident = ReadOrStoreWavetableNumber(kStaticImageValue, 0) != 0 ? 1 : 0;
+    m_wavetable.registryKeptLimits = HasVoiceLimitsInRegistry();
+    if (m_wavetable.registryKeptLimits)
+        LoadSampleSetSettings();
+    LoadHwVoiceSettings();
+    LoadSwVoiceSettings();
+}
+
+// Only the driver kind that keeps its limits in the registry has sample sets there.
+void CCardMixer::LoadSampleSetSettings()
+{
+    CRegistry key = MachineKey(kWavetableKey);
+    DWORD customSet = m_wavetable.useDefaultSet ? 0 : 1;
+    if (!key.QueryValue(kOverrideSetFileValue, m_wavetable.customSetFile, sizeof(m_wavetable.customSetFile))) {
+        m_wavetable.useDefaultSet = 1;
+        WriteDriverNumber(kWavetableKey, kOverrideDefaultSetValue, customSet);
     }
-    w.hwMinimum = kHwVoicesMinimum;
-    w.hwMaximum = m_sixChannelCapable ? kHwVoicesMaximumSixChannel : kHwVoicesMaximum;
-    if (!w.registryKeptLimits) {
-        w.hwMaximum = kHwVoicesMaximum;
-        DWORD minimum = 0, limit = 0;
-        if (Succeeded(m_channel.GetProperty(PROP_VOICE_LIMITS, minimum, limit))) {
-            // A minimum above the maximum would leave no range to choose from.
-            w.hwMinimum = minimum <= w.hwMaximum ? minimum : w.hwMaximum;
-            w.hwLimit = limit;
-        } else {
-            w.hwMinimum = kHwVoicesMinimum;
-            w.hwLimit = kHwVoicesUnaskedDefault;
-        }
+    if (!key.QueryDword(kOverrideDefaultSetValue, &customSet))
+        WriteDriverNumber(kWavetableKey, kOverrideDefaultSetValue, customSet);
+    m_wavetable.useDefaultSet = customSet ? 0 : 1;
+    if (m_wavetable.customSetFile[0] == '\0') {
+        m_wavetable.useDefaultSet = 1;
+        WriteDriverNumber(kWavetableKey, kOverrideDefaultSetValue, 0);
+    }
+    m_wavetable.sampleSetResident = ReadOrStoreWavetableNumber(kStaticImageValue, 0) != 0 ? 1 : 0;
+}
+
+// The hardware range and limit: from the registry, or asked of the driver.
+void CCardMixer::LoadHwVoiceSettings()
+{
+    WavetableSettings& settings = m_wavetable;
+    settings.hwMinimum = kHwVoicesMinimum;
+    if (settings.registryKeptLimits) {
+        settings.hwMaximum = m_sixChannelCapable ? kHwVoicesMaximumSixChannel : kHwVoicesMaximum;
+        settings.hwLimit = ReadOrStoreWavetableNumber(kHwVoicesLimitValue, kHwVoicesRegistryDefault);
+        return;
+    }
+    settings.hwMaximum = kHwVoicesMaximum;
+    DWORD minimum = 0, limit = 0;
+    if (Succeeded(m_channel.GetProperty(PROP_VOICE_LIMITS, minimum, limit))) {
+        // A minimum above the maximum would leave no range to choose from.
+        settings.hwMinimum = minimum <= settings.hwMaximum ? minimum : settings.hwMaximum;
+        settings.hwLimit = limit;
     } else {
-        w.hwLimit = ReadOrStoreWavetableNumber(kHwVoicesLimitValue, kHwVoicesRegistryDefault);
+        settings.hwLimit = kHwVoicesUnaskedDefault;
     }
-    w.swLimit = ReadOrStoreWavetableNumber(kSwVoicesLimitValue, kSwVoicesDefault);
-    CRegistry panel = DriverSettingsKey(kControlPanelKey);
-    DWORD maxSoft = 0;
-    if (!panel.QueryDword(kMaxSoftValue, &maxSoft))
-        maxSoft = 0;
+}
+
+// The software limit, its maximum (the panel's "MaxSoft", 0 for none) and the
+// voice allocation.
+void CCardMixer::LoadSwVoiceSettings()
+{
+    WavetableSettings& settings = m_wavetable;
+    settings.swLimit = ReadOrStoreWavetableNumber(kSwVoicesLimitValue, kSwVoicesDefault);
+    const DWORD maxSoft = ReadDriverNumber(kControlPanelKey, kMaxSoftValue, 0);
     if (maxSoft == 0) {
-        w.swMaximum = kSwVoicesMaximum;
+        settings.swMaximum = kSwVoicesMaximum;
     } else {
-        w.swMaximum = maxSoft < kSwVoicesMinimum ? kSwVoicesMinimum
-            : maxSoft > kSwVoicesMaximum         ? kSwVoicesMaximum
-                                                 : maxSoft;
-        if (w.swLimit > w.swMaximum)
-            w.swLimit = w.swMaximum;
+        settings.swMaximum = maxSoft < kSwVoicesMinimum ? kSwVoicesMinimum
+            : maxSoft > kSwVoicesMaximum               ? kSwVoicesMaximum
+                                                       : maxSoft;
+        if (settings.swLimit > settings.swMaximum)
+            settings.swLimit = settings.swMaximum;
     }
-    w.swMinimum = kSwVoicesMinimum;
-    w.voiceAllocation = ReadOrStoreWavetableNumber(kVoiceAllocationValue, kVoiceAllocationDynamic);
+    settings.swMinimum = kSwVoicesMinimum;
+    settings.voiceAllocation = ReadOrStoreWavetableNumber(kVoiceAllocationValue, kVoiceAllocationDynamic);
 }
 
 void CCardMixer::GetHwVoiceRange(DWORD& minimum, DWORD& maximum) const
@@ -113,18 +121,19 @@ void CCardMixer::GetSwVoiceRange(DWORD& minimum, DWORD& maximum) const
 
 void CCardMixer::SetHwVoiceLimit(DWORD voices)
 {
-    WavetableSettings& w = m_wavetable;
-    w.hwLimit = ClampVoices(voices, w.hwMinimum, w.hwMaximum);
-    WriteWavetableNumber(kHwVoicesLimitValue, w.hwLimit);
+    WavetableSettings& settings = m_wavetable;
+    settings.hwLimit = ClampVoices(voices, settings.hwMinimum, settings.hwMaximum);
+    WriteDriverNumber(kWavetableKey, kHwVoicesLimitValue, settings.hwLimit);
     const DWORD property = HasVoiceLimitsInRegistry() ? PROP_VOICE_LIMITS_EX : PROP_VOICE_LIMITS;
-    m_channel.SetProperty(property, w.hwMinimum, w.hwLimit);
+    m_channel.SetProperty(property, settings.hwMinimum, settings.hwLimit);
 }
 
 void CCardMixer::SetSwVoiceLimit(DWORD voices)
 {
-    WavetableSettings& w = m_wavetable;
-    w.swLimit = voices == kSwVoicesUnbounded ? voices : ClampVoices(voices, w.swMinimum, w.swMaximum);
-    WriteWavetableNumber(kSwVoicesLimitValue, w.swLimit);
+    WavetableSettings& settings = m_wavetable;
+    settings.swLimit =
+        voices == kSwVoicesUnbounded ? voices : ClampVoices(voices, settings.swMinimum, settings.swMaximum);
+    WriteDriverNumber(kWavetableKey, kSwVoicesLimitValue, settings.swLimit);
 }
 
 void CCardMixer::SetVoiceAllocation(DWORD method)
@@ -132,7 +141,7 @@ void CCardMixer::SetVoiceAllocation(DWORD method)
     if (method != kVoiceAllocationDynamic && method != kVoiceAllocationDls)
         return;
     m_wavetable.voiceAllocation = method;
-    WriteWavetableNumber(kVoiceAllocationValue, method);
+    WriteDriverNumber(kWavetableKey, kVoiceAllocationValue, method);
 }
 
 void CCardMixer::SetSampleSetResident(DWORD resident)
@@ -141,19 +150,19 @@ void CCardMixer::SetSampleSetResident(DWORD resident)
     if (resident == m_wavetable.sampleSetResident)
         return;
     m_wavetable.sampleSetResident = resident;
-    WriteWavetableNumber(kStaticImageValue, resident);
+    WriteDriverNumber(kWavetableKey, kStaticImageValue, resident);
     m_channel.SendCommand(CMD_WAVETABLE_STATIC_IMAGE, resident);
 }
 
 void CCardMixer::SetUseDefaultSet(DWORD useDefault)
 {
-    WavetableSettings& w = m_wavetable;
+    WavetableSettings& settings = m_wavetable;
     // Without a custom file there is only the default set.
-    w.useDefaultSet = w.customSetFile[0] == '\0' || useDefault != 0 ? 1 : 0;
-    WriteWavetableNumber(kOverrideDefaultSetValue, w.useDefaultSet ? 0 : 1);
+    settings.useDefaultSet = settings.customSetFile[0] == '\0' || useDefault != 0 ? 1 : 0;
+    WriteDriverNumber(kWavetableKey, kOverrideDefaultSetValue, settings.useDefaultSet ? 0 : 1);
     // Dropping and restoring the resident image makes the driver load the chosen set.
-    if (Succeeded(m_channel.SendCommand(CMD_WAVETABLE_STATIC_IMAGE, 1 - w.sampleSetResident)))
-        m_channel.SendCommand(CMD_WAVETABLE_STATIC_IMAGE, w.sampleSetResident);
+    if (Succeeded(m_channel.SendCommand(CMD_WAVETABLE_STATIC_IMAGE, 1 - settings.sampleSetResident)))
+        m_channel.SendCommand(CMD_WAVETABLE_STATIC_IMAGE, settings.sampleSetResident);
 }
 
 int CCardMixer::SetCustomSetFile(const char* path)
@@ -166,7 +175,7 @@ int CCardMixer::SetCustomSetFile(const char* path)
         return 0;
     std::memcpy(m_wavetable.customSetFile, path, length);
     m_wavetable.customSetFile[length] = '\0';
-    CRegistry key = DriverSettingsKey(kWavetableKey);
+    CRegistry key = MachineKey(kWavetableKey);
     key.SetString(kOverrideSetFileCopyValue, m_wavetable.customSetFile);
     key.SetString(kOverrideSetFileValue, m_wavetable.customSetFile);
     return 1;

@@ -1,5 +1,6 @@
 #include "driver/driver_channel.h"
 
+#include "platform/owned_handle.h"
 #include "platform/registry_key.h"
 #include "platform/stored_text.h"
 #include "driver/device_functions.h"
@@ -34,23 +35,14 @@ constexpr DWORD kDriverPropertyBufferSize = 128;
 constexpr DWORD kInstancePathBufferSize = 128;
 constexpr DWORD kDriverKeyBufferSize = 512;
 
-// Destroys a device information set when it goes out of scope.
-class DeviceSet {
-public:
-    explicit DeviceSet(HDEVINFO set) : m_set(set) {}
-    ~DeviceSet()
-    {
-        if (IsValid())
-            DeviceApi().destroyDeviceInfoList(m_set);
-    }
-    DeviceSet(const DeviceSet&) = delete;
-    DeviceSet& operator=(const DeviceSet&) = delete;
-    bool IsValid() const { return m_set != INVALID_HANDLE_VALUE && m_set != nullptr; }
-    HDEVINFO Get() const { return m_set; }
-
-private:
-    HDEVINFO m_set;
+// A device information set, destroyed when it goes out of scope.
+struct DeviceSetTraits {
+    using Value = HDEVINFO;
+    static Value Empty() { return INVALID_HANDLE_VALUE; }
+    static bool IsHeld(Value value) { return value != INVALID_HANDLE_VALUE && value != nullptr; }
+    static void Undo(Value value) { DeviceApi().destroyDeviceInfoList(value); }
 };
+using CDeviceSet = COwnedHandle<DeviceSetTraits>;
 
 // The "MEDIA" device's driver key below the class key, or an empty text.
 std::string FindMediaDriverKey()
@@ -59,8 +51,8 @@ std::string FindMediaDriverKey()
     GUID mediaClass = {};
     DWORD count = 0;
     api.classGuidsFromName("MEDIA", &mediaClass, 1, &count);
-    DeviceSet devices(api.getClassDevs(&mediaClass, nullptr, nullptr, DIGCF_PRESENT));
-    if (!devices.IsValid())
+    CDeviceSet devices(api.getClassDevs(&mediaClass, nullptr, nullptr, DIGCF_PRESENT));
+    if (!devices.IsHeld())
         return std::string();
     SP_DEVINFO_DATA device = {};
     device.cbSize = sizeof(device);
@@ -89,7 +81,7 @@ std::string FindMediaDriverKey()
 // The card's instance below the current hardware profile, or an empty text.
 std::string FindServiceDriverKey()
 {
-    RegistryKey key;
+    CRegistryKey key;
     if (!key.Open(HKEY_LOCAL_MACHINE, kServiceEnumKey, KEY_READ))
         return std::string();
     char instance[kInstancePathBufferSize] = {};
@@ -106,9 +98,9 @@ std::string FindServiceDriverKey()
 HANDLE OpenCardDevice()
 {
     const DeviceFunctions& api = DeviceApi();
-    DeviceSet interfaces(api.getClassDevs(&kCardInterfaceClass, nullptr, nullptr,
+    CDeviceSet interfaces(api.getClassDevs(&kCardInterfaceClass, nullptr, nullptr,
                                           DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
-    if (!interfaces.IsValid())
+    if (!interfaces.IsHeld())
         return INVALID_HANDLE_VALUE;
     SP_DEVICE_INTERFACE_DATA cardInterface = {};
     cardInterface.cbSize = sizeof(cardInterface);

@@ -1,8 +1,8 @@
 #pragma once
-// The equalizer's registry keys and values, below the local-machine root.
+// The equalizer's registry keys and values below kEqualizerKey.
 
-constexpr const char* kEqualizerKey =
-    "SYSTEM\\CurrentControlSet\\Services\\ruririv\\CS461x\\Algorithms\\Equalization";
+#include "driver/driver_keys.h"
+
 // The only sample rate whose band tables are kept.
 constexpr int kEqSampleRate = 48000;
 constexpr const char* kEqEnabledValue = "EnableEQ";

@@ -18,7 +18,7 @@ inline DWORD NormalEqBandCount(DWORD bands)
     return bands == kEqMediumBandCount || bands == kEqLargeBandCount ? bands : kEqSmallBandCount;
 }
 
-class EqTables {
+class CEqTables {
 public:
     bool IsAllocated() const { return !m_gains.empty(); }
     DWORD Bands() const { return m_bands; }

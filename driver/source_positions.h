@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-constexpr const char* kSourcePositioningKey =
-    "SYSTEM\\CurrentControlSet\\Services\\ruririv\\CS461x\\Algorithms\\Source Positioning";
+#include "driver/driver_keys.h"
+
+// Below kSourcePositioningKey.
 constexpr const char* kCurrentSchemeSubkey = "CurrentScheme";
 constexpr const char* kBalanceTableValue = "BalanceTable";
 constexpr const char* kFaderTableValue = "FaderTable";

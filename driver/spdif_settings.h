@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-constexpr const char* kSpdifKey =
-    "SYSTEM\\CurrentControlSet\\Services\\ruririv\\CS461x\\Algorithms\\SPDIF";
+#include "driver/driver_keys.h"
+
+// Below kSpdifKey.
 constexpr const char* kSpdifOutputSubkey = "OUT";
 constexpr const char* kSpdifInputModeValue = "SPDIFEnableInput";
 constexpr const char* kSpdifOutputSourceValue = "SPDIFOutputSource";
@@ -39,6 +40,5 @@ struct SpdifSettings {
     DWORD copyPermitted = 0;
     DWORD preemphasis = 0;
     DWORD inputStatus = 0;
-    DWORD secondStatus = 0; // written by the driver, not used
     bool loaded = false;    // only loaded values are written back at teardown
 };

@@ -2,6 +2,8 @@
 // Registry values of the speaker configuration, the 3D switches and echo
 // cancellation, below the local-machine root.
 
+#include "driver/driver_keys.h"
+
 constexpr const char* kSpeakerConfigValue = "Speaker Configuration";
 constexpr const char* kSpeakerTypeValue = "Speaker Type";
 constexpr const char* kAccelerationValue = "Acceleration";
@@ -23,7 +25,7 @@ constexpr const char* kSensauraKey = "Software\\Sensaura";
 constexpr const char* kMacroFXSubkey = "crlds3d";
 constexpr const char* kMacroFXValue = "MacroFX";
 
-constexpr const char* kAecKey = "SYSTEM\\CurrentControlSet\\Services\\ruririv\\CS461x\\Algorithms\\AEC";
+// In kAecKey.
 constexpr const char* kAecStateValue = "AECState";
 
 // The speaker configuration word: code in bits 0-7, geometry in bits 16-23.

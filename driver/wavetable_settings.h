@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-constexpr const char* kWavetableKey =
-    "SYSTEM\\CurrentControlSet\\Services\\ruririv\\CS461x\\Algorithms\\WaveTable";
+#include "driver/driver_keys.h"
+
+// Below kWavetableKey.
 constexpr const char* kHwVoicesLimitValue = "CurrentHWVoicesLimit";
 constexpr const char* kSwVoicesLimitValue = "CurrentSWVoicesLimit";
 constexpr const char* kMaxSoftValue = "MaxSoft"; // in the control panel's key

@@ -1,6 +1,8 @@
 #include "mixer/mixer_device.h"
 
 #include <algorithm>
+#include <cassert>
+#include <initializer_list>
 
 namespace {
 
@@ -12,7 +14,14 @@ bool IsRegistered(const CMixerDevice::ListenerTable& table, DWORD controlId, CMi
 
 CMixerDevice::CMixerDevice() : m_caps() {}
 
-CMixerDevice::~CMixerDevice() = default;
+CMixerDevice::~CMixerDevice()
+{
+    // Listeners outliving the device must not reach back into it.
+    for (const ListenerTable* table : {&m_listeners, &m_meterListeners})
+        for (const auto& entry : *table)
+            for (CMixerListener* listener : entry.second)
+                listener->ForgetMixer(this);
+}
 
 void CMixerDevice::ClearDestinations()
 {
@@ -211,6 +220,7 @@ bool CMixerDevice::HideLine(DWORD lineId)
 
 bool CMixerDevice::AddListener(DWORD controlId, CMixerListener* listener)
 {
+    assert(listener != nullptr && "a listener registration without a listener");
     MixerControlEntry* entry = nullptr;
     const bool meter = FindControl(controlId, entry) && IsMeterControlType(entry->control.dwControlType);
     (meter ? m_meterListeners : m_listeners)[controlId].push_back(listener);

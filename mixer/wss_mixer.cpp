@@ -324,7 +324,7 @@ bool CWssMixer::RemoveListener(DWORD controlId, CMixerListener* listener)
 void CWssMixer::StartMeterTimer()
 {
     if (m_callbackWindow != nullptr)
-        m_meterTimer = SetTimer(m_callbackWindow, MIXER_TIMER_ID, MIXER_TIMER_PERIOD_MS, nullptr);
+        m_meterTimer = SetTimer(m_callbackWindow, MIXER_TIMER_ID, kMixerTimerPeriodMs, nullptr);
 }
 
 void CWssMixer::StopMeterTimer()

@@ -6,7 +6,7 @@
 #include "mixer/mixer_device.h"
 
 constexpr UINT_PTR MIXER_TIMER_ID = 777;
-constexpr UINT MIXER_TIMER_PERIOD_MS = 50;
+constexpr UINT kMixerTimerPeriodMs = 50;
 
 class CWssMixer : public CMixerDevice {
 public:

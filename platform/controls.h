@@ -61,13 +61,13 @@ public:
 
 class CScrollBar : public CWnd {
 public:
-    bool GetScrollInfo(SCROLLINFO* info) const { return ::GetScrollInfo(m_hWnd, SB_CTL, info) != FALSE; }
-    int SetScrollInfo(const SCROLLINFO& info, bool redraw = true) const { return ::SetScrollInfo(m_hWnd, SB_CTL, &info, redraw); }
-    int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
-    int SetScrollPos(int position, bool redraw = true) const { return ::SetScrollPos(m_hWnd, SB_CTL, position, redraw); }
-    void GetScrollRange(int* minimum, int* maximum) const { ::GetScrollRange(m_hWnd, SB_CTL, minimum, maximum); }
+    bool GetScrollInfo(SCROLLINFO* info) const { return ::GetScrollInfo(LinkedWindow(), SB_CTL, info) != FALSE; }
+    int SetScrollInfo(const SCROLLINFO& info, bool redraw = true) const { return ::SetScrollInfo(LinkedWindow(), SB_CTL, &info, redraw); }
+    int GetScrollPos() const { return ::GetScrollPos(LinkedWindow(), SB_CTL); }
+    int SetScrollPos(int position, bool redraw = true) const { return ::SetScrollPos(LinkedWindow(), SB_CTL, position, redraw); }
+    void GetScrollRange(int* minimum, int* maximum) const { ::GetScrollRange(LinkedWindow(), SB_CTL, minimum, maximum); }
     void SetScrollRange(int minimum, int maximum, bool redraw = true) const
     {
-        ::SetScrollRange(m_hWnd, SB_CTL, minimum, maximum, redraw);
+        ::SetScrollRange(LinkedWindow(), SB_CTL, minimum, maximum, redraw);
     }
 };

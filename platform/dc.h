@@ -27,6 +27,7 @@ public:
     COLORREF SetTextColor(COLORREF color) const { return ::SetTextColor(m_hDC, color); }
     COLORREF SetBkColor(COLORREF color) const { return ::SetBkColor(m_hDC, color); }
     int SetBkMode(int mode) const { return ::SetBkMode(m_hDC, mode); }
+    int SetStretchBltMode(int mode) const { return ::SetStretchBltMode(m_hDC, mode); }
     int GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
     void FillSolidRect(const RECT& rect, COLORREF color) const;
     bool FillRect(const RECT& rect, HBRUSH brush) const { return ::FillRect(m_hDC, &rect, brush) != 0; }

@@ -2,6 +2,8 @@
 
 #include "platform/win_app.h"
 
+#include <cassert>
+
 const CRuntimeClass CDialog::classCDialog("CDialog", &CWnd::classCWnd);
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM)
@@ -68,8 +70,11 @@ BOOL CDialog::OnInitDialog()
 
 bool CDialog::AttachItem(int id, CWnd& control)
 {
-    if (control.m_hWnd)
+    if (control.m_hWnd) {
+        // Attached again (the data exchange may run more than once), never moved.
+        assert(control.m_hWnd == GetDlgItem(id) && "the control object belongs to another window");
         return control.m_hWnd == GetDlgItem(id);
+    }
     return control.SubclassDlgItem(id, m_hWnd);
 }
 

@@ -3,8 +3,12 @@
 // "ControlPanel" key and the autostart value under the Run key (local machine).
 #include <windows.h>
 
-constexpr const char* kControlPanelKey =
-    "SYSTEM\\CurrentControlSet\\Services\\ruririv\\CS461x\\ControlPanel";
+// The driver's service key below the local-machine root, which holds the panel's
+// values beside the driver's settings. A literal, so that every key below it is
+// built from it where it is declared.
+#define HALVARD_DRIVER_SERVICE_KEY "SYSTEM\\CurrentControlSet\\Services\\ruririv\\CS461x"
+
+constexpr const char* kControlPanelKey = HALVARD_DRIVER_SERVICE_KEY "\\ControlPanel";
 constexpr const char* kAutostartKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 // The render mode is always stored with its automatic-shades bit set.
 constexpr DWORD kStoredRenderModeBit = 0x08;

@@ -3,6 +3,8 @@
 #include "platform/property_sheet.h"
 #include "platform/win_app.h"
 
+#include <cassert>
+
 const CRuntimeClass CPropertyPage::classCPropertyPage("CPropertyPage", &CDialog::classCDialog);
 
 void CPropertyPage::Construct(UINT templateId, UINT captionId)
@@ -51,6 +53,7 @@ INT_PTR CALLBACK CPropertyPage::PageProc(HWND window, UINT message, WPARAM wPara
     if (message != WM_INITDIALOG || !lParam)
         return FALSE;
     auto* page = reinterpret_cast<CPropertyPage*>(reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);
+    assert(page != nullptr && "a page window without its page object");
     if (!page || !page->Link(window, true, false))
         return FALSE;
     try {

@@ -4,7 +4,7 @@
 
 namespace {
 
-const CRuntimeClass*& FirstCreatable()
+const CRuntimeClass*& CreatableList()
 {
     static const CRuntimeClass* first = nullptr;
     return first;
@@ -18,8 +18,8 @@ CRuntimeClass::CRuntimeClass(const char* name, const CRuntimeClass* base, CObjec
     : m_name(name), m_base(base), m_create(create)
 {
     if (create) {
-        m_nextCreatable = FirstCreatable();
-        FirstCreatable() = this;
+        m_nextCreatable = CreatableList();
+        CreatableList() = this;
     }
 }
 
@@ -40,10 +40,15 @@ const CRuntimeClass* CRuntimeClass::FromName(const char* name)
 {
     if (!name)
         return nullptr;
-    for (const CRuntimeClass* c = FirstCreatable(); c; c = c->m_nextCreatable)
+    for (const CRuntimeClass* c = CreatableList(); c; c = c->m_nextCreatable)
         if (std::strcmp(c->m_name, name) == 0)
             return c;
     return nullptr;
+}
+
+const CRuntimeClass* CRuntimeClass::FirstCreatable()
+{
+    return CreatableList();
 }
 
 bool CObject::IsKindOf(const CRuntimeClass* runtimeClass) const

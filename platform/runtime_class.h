@@ -17,6 +17,9 @@ struct CRuntimeClass {
     CObject* CreateObject() const;
     // The creatable class of that exact name, or null.
     static const CRuntimeClass* FromName(const char* name);
+    // Every creatable class of the program: the first, then each one's next.
+    static const CRuntimeClass* FirstCreatable();
+    const CRuntimeClass* NextCreatable() const { return m_nextCreatable; }
 
     const char* const m_name;
     const CRuntimeClass* const m_base;

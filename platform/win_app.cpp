@@ -1,16 +1,14 @@
 #include "platform/win_app.h"
 
 #include <cstdlib>
-#include <vector>
 
 #include "platform/command_line_info.h"
+#include "platform/resource_string.h"
 #include "platform/wnd.h"
 
 namespace {
 
 CWinApp* g_app = nullptr;
-
-constexpr int kMaxStringChars = 8192;
 
 } // namespace
 
@@ -97,15 +95,7 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& info)
 
 std::string CWinApp::LoadString(UINT id)
 {
-    // Grow until the text fits; a string resource is at most a few thousand characters.
-    for (int size = 256;; size *= 2) {
-        std::vector<char> buffer(static_cast<size_t>(size), '\0');
-        const int length = ::LoadStringA(ResourceHandle(), id, buffer.data(), size);
-        if (length <= 0)
-            return std::string();
-        if (length < size - 1 || size >= kMaxStringChars)
-            return std::string(buffer.data(), static_cast<size_t>(length));
-    }
+    return LoadResourceString(id);
 }
 
 HICON CWinApp::LoadIcon(UINT id)

@@ -37,7 +37,8 @@ public:
     // The process's own arguments.
     static void ParseCommandLine(CCommandLineInfo& info);
 
-    // The string of that ID in the user's language, empty when absent.
+    // The string of that ID in the user's language, empty when absent
+    // (LoadResourceString).
     static std::string LoadString(UINT id);
     static HICON LoadIcon(UINT id);
     // A message box owned by the main window.

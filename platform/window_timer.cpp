@@ -1,5 +1,7 @@
 #include "platform/window_timer.h"
 
+#include <cassert>
+
 namespace {
 // One user-interface thread: no lock.
 int g_liveTimers = 0;
@@ -7,6 +9,8 @@ int g_liveTimers = 0;
 
 bool CWindowTimer::Start(HWND window, UINT_PTR id, UINT milliseconds)
 {
+    // Without a window SetTimer would make a thread timer that this owner cannot name.
+    assert(window != nullptr && "a window timer without a window");
     if (m_window != nullptr && (m_window != window || m_id != id))
         Stop();
     if (::SetTimer(window, id, milliseconds, nullptr) == 0)

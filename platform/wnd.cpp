@@ -105,7 +105,11 @@ bool CWnd::RegisterWindowClass(const char* name, UINT style, HCURSOR cursor, HBR
 
 bool CWnd::Link(HWND window, bool subclass, bool owned)
 {
-    if (!window || m_hWnd || FromHandle(window))
+    if (!window)
+        return false;
+    assert(m_hWnd == nullptr && "the object is linked to a window already");
+    assert(FromHandle(window) == nullptr && "the window is linked to another object");
+    if (m_hWnd || FromHandle(window))
         return false;
     HandleMap()[window] = this;
     m_hWnd = window;
@@ -194,12 +198,12 @@ bool CWnd::PreTranslateMessage(MSG*)
 
 bool CWnd::ModifyStyle(DWORD remove, DWORD add) const
 {
-    return ModifyWindowLong(m_hWnd, GWL_STYLE, remove, add);
+    return ModifyWindowLong(LinkedWindow(), GWL_STYLE, remove, add);
 }
 
 bool CWnd::ModifyStyleEx(DWORD remove, DWORD add) const
 {
-    return ModifyWindowLong(m_hWnd, GWL_EXSTYLE, remove, add);
+    return ModifyWindowLong(LinkedWindow(), GWL_EXSTYLE, remove, add);
 }
 
 std::string CWnd::GetWindowText() const
@@ -215,7 +219,7 @@ std::string CWnd::GetWindowText() const
 void CWnd::CenterWindow() const
 {
     RECT area;
-    HWND over = GetWindow(m_hWnd, GW_OWNER);
+    HWND over = GetWindow(LinkedWindow(), GW_OWNER);
     if (!over)
         over = ::GetParent(m_hWnd);
     if (over && (GetStyle() & WS_CHILD))
@@ -324,6 +328,7 @@ LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam)
 
 CWnd::CreationScope::CreationScope(CWnd* window) : m_previous(t_pending), m_installedHook(nullptr)
 {
+    assert(window != nullptr && "a creation hook needs the object the window is for");
     t_pending = window;
     if (!t_hook) {
         t_hook = SetWindowsHookExA(WH_CBT, &CWnd::CreationHook, nullptr, GetCurrentThreadId());

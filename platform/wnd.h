@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cassert>
 #include <cstddef>
 #include <string>
 
@@ -50,49 +51,49 @@ public:
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
-        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+        return ::SendMessageA(LinkedWindow(), message, wParam, lParam);
     }
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
-        return ::PostMessageA(m_hWnd, message, wParam, lParam) != FALSE;
+        return ::PostMessageA(LinkedWindow(), message, wParam, lParam) != FALSE;
     }
-    bool ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command) != FALSE; }
+    bool ShowWindow(int command) const { return ::ShowWindow(LinkedWindow(), command) != FALSE; }
     bool IsWindowVisible() const { return ::IsWindowVisible(m_hWnd) != FALSE; }
-    bool EnableWindow(bool enable) const { return ::EnableWindow(m_hWnd, enable) != FALSE; }
+    bool EnableWindow(bool enable) const { return ::EnableWindow(LinkedWindow(), enable) != FALSE; }
     bool IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd) != FALSE; }
     bool MoveWindow(const RECT& rect, bool repaint = true) const
     {
-        return ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint) != FALSE;
+        return ::MoveWindow(LinkedWindow(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint) != FALSE;
     }
     bool SetWindowPos(HWND after, int x, int y, int cx, int cy, UINT flags) const
     {
-        return ::SetWindowPos(m_hWnd, after, x, y, cx, cy, flags) != FALSE;
+        return ::SetWindowPos(LinkedWindow(), after, x, y, cx, cy, flags) != FALSE;
     }
-    void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
-    void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
-    void ClientToScreen(POINT* point) const { ::ClientToScreen(m_hWnd, point); }
-    void ClientToScreen(RECT* rect) const { ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(rect), 2); }
-    void ScreenToClient(POINT* point) const { ::ScreenToClient(m_hWnd, point); }
-    void ScreenToClient(RECT* rect) const { ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(rect), 2); }
-    void Invalidate(bool erase = true) const { ::InvalidateRect(m_hWnd, nullptr, erase); }
-    void InvalidateRect(const RECT* rect, bool erase = true) const { ::InvalidateRect(m_hWnd, rect, erase); }
-    void UpdateWindow() const { ::UpdateWindow(m_hWnd); }
+    void GetClientRect(RECT* rect) const { ::GetClientRect(LinkedWindow(), rect); }
+    void GetWindowRect(RECT* rect) const { ::GetWindowRect(LinkedWindow(), rect); }
+    void ClientToScreen(POINT* point) const { ::ClientToScreen(LinkedWindow(), point); }
+    void ClientToScreen(RECT* rect) const { ::MapWindowPoints(LinkedWindow(), nullptr, reinterpret_cast<POINT*>(rect), 2); }
+    void ScreenToClient(POINT* point) const { ::ScreenToClient(LinkedWindow(), point); }
+    void ScreenToClient(RECT* rect) const { ::MapWindowPoints(nullptr, LinkedWindow(), reinterpret_cast<POINT*>(rect), 2); }
+    void Invalidate(bool erase = true) const { ::InvalidateRect(LinkedWindow(), nullptr, erase); }
+    void InvalidateRect(const RECT* rect, bool erase = true) const { ::InvalidateRect(LinkedWindow(), rect, erase); }
+    void UpdateWindow() const { ::UpdateWindow(LinkedWindow()); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
     DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)); }
     bool ModifyStyle(DWORD remove, DWORD add) const;
     bool ModifyStyleEx(DWORD remove, DWORD add) const;
-    bool SetWindowText(const char* text) const { return ::SetWindowTextA(m_hWnd, text) != FALSE; }
+    bool SetWindowText(const char* text) const { return ::SetWindowTextA(LinkedWindow(), text) != FALSE; }
     std::string GetWindowText() const;
     void SetFont(HFONT font, bool redraw = true) const { SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw); }
     HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
-    UINT_PTR SetTimer(UINT_PTR id, UINT milliseconds) const { return ::SetTimer(m_hWnd, id, milliseconds, nullptr); }
-    bool KillTimer(UINT_PTR id) const { return ::KillTimer(m_hWnd, id) != FALSE; }
+    UINT_PTR SetTimer(UINT_PTR id, UINT milliseconds) const { return ::SetTimer(LinkedWindow(), id, milliseconds, nullptr); }
+    bool KillTimer(UINT_PTR id) const { return ::KillTimer(LinkedWindow(), id) != FALSE; }
     HICON SetIcon(HICON icon, bool big) const
     {
         return reinterpret_cast<HICON>(SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
     }
     void SetRedraw(bool redraw) const { SendMessage(WM_SETREDRAW, redraw); }
-    HWND SetFocus() const { return ::SetFocus(m_hWnd); }
+    HWND SetFocus() const { return ::SetFocus(LinkedWindow()); }
     int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK) const
     {
         return ::MessageBoxA(m_hWnd, text, caption, type);
@@ -117,6 +118,13 @@ public:
     };
 
 protected:
+    // The window a wrapper acts on: a wrapper used without a window is wrong code.
+    HWND LinkedWindow() const
+    {
+        assert(m_hWnd != nullptr && "a window wrapper used without a window");
+        return m_hWnd;
+    }
+
     // The window's messages; the default passes them to the original procedure.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // A notification this child sent to its parent, offered to the child first.

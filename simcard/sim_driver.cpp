@@ -259,7 +259,7 @@ DWORD SimDriver::RegistryWrite(const RegistryWriteRequest& request, SimDriverReq
     } else {
         return kSimStatusInvalidParameter;
     }
-    RegistryKey key;
+    CRegistryKey key;
     if (!key.Create(HKEY_LOCAL_MACHINE, request.keyPath, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS))
         return kSimStatusInvalidParameter;
     if (RegSetValueExA(key.Get(), request.valueName, 0, type, static_cast<const BYTE*>(request.data),

@@ -36,7 +36,7 @@ DWORD SimDriver::EqualizerCommand(const CommandRequest& request)
     case CMD_EQ_RELOAD: {
         char ratePath[256];
         std::snprintf(ratePath, sizeof(ratePath), "%s\\%d", kEqualizerKey, kEqSampleRate);
-        RegistryKey rate;
+        CRegistryKey rate;
         std::vector<BYTE> stored;
         DWORD bands = 0;
         if (!rate.Open(HKEY_LOCAL_MACHINE, ratePath, KEY_READ)
@@ -52,7 +52,7 @@ DWORD SimDriver::EqualizerCommand(const CommandRequest& request)
         char currentPath[64];
         std::snprintf(currentPath, sizeof(currentPath), "%lu-Bands\\%s",
                       static_cast<unsigned long>(bands), kEqCurrentSetKey);
-        RegistryKey current;
+        CRegistryKey current;
         std::vector<BYTE> gains;
         std::vector<BYTE> frequencies;
         std::vector<BYTE> bandwidths;

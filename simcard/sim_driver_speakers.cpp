@@ -11,7 +11,7 @@ namespace {
 
 DWORD StoredNumber(const char* path, const char* valueName)
 {
-    RegistryKey key;
+    CRegistryKey key;
     DWORD value = 0;
     DWORD size = sizeof(value);
     if (!key.Open(HKEY_LOCAL_MACHINE, path, KEY_READ)

@@ -2,24 +2,9 @@
 
 #include <cstdio>
 
+#include "platform/registry_key.h"
+
 namespace {
-
-class ScopedKey {
-public:
-    ScopedKey() : m_key(nullptr) {}
-    ~ScopedKey()
-    {
-        if (m_key != nullptr)
-            RegCloseKey(m_key);
-    }
-    ScopedKey(const ScopedKey&) = delete;
-    ScopedKey& operator=(const ScopedKey&) = delete;
-    HKEY* Receive() { return &m_key; }
-    HKEY Get() const { return m_key; }
-
-private:
-    HKEY m_key;
-};
 
 void ValueName(DWORD controlId, char (&name)[16])
 {
@@ -30,8 +15,8 @@ void ValueName(DWORD controlId, char (&name)[16])
 void DeleteTree(const std::string& path)
 {
     {
-        ScopedKey key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
+        CRegistryKey key;
+        if (!key.Open(HKEY_CURRENT_USER, path.c_str(), KEY_READ))
             return;
         char child[256];
         std::vector<std::string> children;
@@ -67,8 +52,8 @@ bool SimMixerStore::Load(UINT device, DWORD controlId, std::vector<LONG>& values
 {
     if (m_keyPath.empty() || values.empty())
         return false;
-    ScopedKey key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, DeviceKey(device).c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
+    CRegistryKey key;
+    if (!key.Open(HKEY_CURRENT_USER, DeviceKey(device).c_str(), KEY_READ))
         return false;
     char name[16];
     ValueName(controlId, name);
@@ -87,9 +72,8 @@ void SimMixerStore::Save(UINT device, DWORD controlId, const std::vector<LONG>& 
 {
     if (m_keyPath.empty())
         return;
-    ScopedKey key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, DeviceKey(device).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
+    CRegistryKey key;
+    if (!key.Create(HKEY_CURRENT_USER, DeviceKey(device).c_str(), REG_OPTION_NON_VOLATILE, KEY_WRITE))
         return;
     char name[16];
     ValueName(controlId, name);

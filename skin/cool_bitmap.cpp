@@ -1,10 +1,9 @@
 #include "skin/cool_bitmap.h"
 
+#include "platform/dc.h"
 #include "skin/cool_dc.h"
 #include "skin/cool_picture_file.h"
 #include "skin/cool_system.h"
-#include "platform/dc.h"
-
 
 CCoolBitmap::CCoolBitmap(int keepHandle) : m_keepHandle(keepHandle), m_osClass(CoolOsClassNow()) {}
 
@@ -70,77 +69,62 @@ int CCoolBitmap::GetWidth() { return ReadRecord() ? m_record.bmWidth : 0; }
 int CCoolBitmap::GetHeight() { return ReadRecord() ? m_record.bmHeight : 0; }
 int CCoolBitmap::GetBitsPixel() { return ReadRecord() ? m_record.bmBitsPixel : 0; }
 
-BOOL CCoolBitmap::Draw(HDC dc, int x, int y, int width, int height, int sourceX, int sourceY, int sourceWidth,
-                       int sourceHeight, DWORD rop)
+// Every draw: the handle exists for the copy only, selected into a memory context
+// compatible with the target, and the system's resources go again afterwards.
+template <typename Blit>
+BOOL CCoolBitmap::DrawSelected(HDC target, Blit blit)
 {
     Realize();
     if (m_hObject == nullptr || !ReadRecord())
         return FALSE;
-    BOOL drawn;
+    bool drawn;
     {
         CDC source;
-        source.CreateCompatibleDC(dc);
+        source.CreateCompatibleDC(target);
         CScopedSelect selected(source.GetSafeHdc(), m_hObject);
-        if (sourceX == 0 && sourceY == 0 && sourceWidth == 0 && sourceHeight == 0 && width == 0 && height == 0) {
-            drawn = BitBlt(dc, x, y, m_record.bmWidth, m_record.bmHeight, source.GetSafeHdc(), 0, 0, rop);
-        } else {
-            if (sourceWidth == 0)
-                sourceWidth = m_record.bmWidth - sourceX;
-            if (sourceHeight == 0)
-                sourceHeight = m_record.bmHeight - sourceY;
-            if (width == 0)
-                width = sourceWidth;
-            if (height == 0)
-                height = sourceHeight;
-            drawn = width == sourceWidth && height == sourceHeight
-                ? BitBlt(dc, x, y, width, height, source.GetSafeHdc(), sourceX, sourceY, rop)
-                : StretchBlt(dc, x, y, width, height, source.GetSafeHdc(), sourceX, sourceY, sourceWidth, sourceHeight, rop);
-        }
+        drawn = blit(source.GetSafeHdc());
     }
     Unrealize(false);
-    return drawn;
+    return drawn ? TRUE : FALSE;
+}
+
+BOOL CCoolBitmap::Draw(HDC dc, int x, int y, int width, int height, int sourceX, int sourceY, int sourceWidth,
+                       int sourceHeight, DWORD rop)
+{
+    return DrawSelected(dc, [&](HDC source) {
+        const CBorrowedDC target(dc);
+        if (sourceX == 0 && sourceY == 0 && sourceWidth == 0 && sourceHeight == 0 && width == 0 && height == 0)
+            return target.BitBlt(x, y, m_record.bmWidth, m_record.bmHeight, source, 0, 0, rop);
+        if (sourceWidth == 0)
+            sourceWidth = m_record.bmWidth - sourceX;
+        if (sourceHeight == 0)
+            sourceHeight = m_record.bmHeight - sourceY;
+        if (width == 0)
+            width = sourceWidth;
+        if (height == 0)
+            height = sourceHeight;
+        if (width == sourceWidth && height == sourceHeight)
+            return target.BitBlt(x, y, width, height, source, sourceX, sourceY, rop);
+        return target.StretchBlt(x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight, rop);
+    });
 }
 
 BOOL CCoolBitmap::DrawTransparent(CCoolDC& dc, int x, int y, COLORREF transparent)
 {
-    Realize();
-    if (m_hObject == nullptr || !ReadRecord())
-        return FALSE;
-    BOOL drawn;
-    {
-        CDC source;
-        source.CreateCompatibleDC(dc.GetSafeHdc());
-        CScopedSelect selected(source.GetSafeHdc(), m_hObject);
-        drawn = dc.TransparentBlt(x, y, m_record.bmWidth, m_record.bmHeight, source.GetSafeHdc(), 0, 0, transparent);
-    }
-    Unrealize(false);
-    return drawn;
+    return DrawSelected(dc.GetSafeHdc(), [&](HDC source) {
+        return dc.TransparentBlt(x, y, m_record.bmWidth, m_record.bmHeight, source, 0, 0, transparent) != FALSE;
+    });
 }
 
 BOOL CCoolBitmap::DrawBlended(CCoolDC& dc, BYTE constantAlpha, int x, int y, int width, int height, int sourceX,
                               int sourceY, int sourceWidth, int sourceHeight, BYTE alphaFormat)
 {
-    Realize();
-    if (m_hObject == nullptr || !ReadRecord())
-        return FALSE;
-    if (width == 0)
-        width = m_record.bmWidth;
-    if (height == 0)
-        height = m_record.bmHeight;
-    if (sourceWidth == 0)
-        sourceWidth = m_record.bmWidth;
-    if (sourceHeight == 0)
-        sourceHeight = m_record.bmHeight;
-    BOOL drawn;
-    {
-        CDC source;
-        source.CreateCompatibleDC(dc.GetSafeHdc());
-        CScopedSelect selected(source.GetSafeHdc(), m_hObject);
-        drawn = dc.AlphaBlend(x, y, width, height, source.GetSafeHdc(), sourceX, sourceY, sourceWidth, sourceHeight,
-                              constantAlpha, alphaFormat);
-    }
-    Unrealize(false);
-    return drawn;
+    return DrawSelected(dc.GetSafeHdc(), [&](HDC source) {
+        return dc.AlphaBlend(x, y, width != 0 ? width : m_record.bmWidth, height != 0 ? height : m_record.bmHeight,
+                             source, sourceX, sourceY, sourceWidth != 0 ? sourceWidth : m_record.bmWidth,
+                             sourceHeight != 0 ? sourceHeight : m_record.bmHeight, constantAlpha,
+                             alphaFormat) != FALSE;
+    });
 }
 
 int CCoolBitmap::LoadFromFile(const char* path)

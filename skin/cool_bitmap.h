@@ -35,6 +35,8 @@ public:
     int LoadFromFile(const char* path);
 
 private:
+    template <typename Blit>
+    BOOL DrawSelected(HDC target, Blit blit);
     bool ReadRecord();
     void Release();
 

@@ -7,8 +7,8 @@
 
 class CCoolBlendHold {
 public:
-    CCoolBlendHold() { CoolBlendLibrary::Acquire(); }
-    ~CCoolBlendHold() { CoolBlendLibrary::Release(); }
+    CCoolBlendHold() { CCoolBlendLibrary::Acquire(); }
+    ~CCoolBlendHold() { CCoolBlendLibrary::Release(); }
     CCoolBlendHold(const CCoolBlendHold&) = delete;
     CCoolBlendHold& operator=(const CCoolBlendHold&) = delete;
 };

@@ -6,11 +6,11 @@
 
 #include <utility>
 
-HMODULE CoolBlendLibrary::s_module = nullptr;
-int CoolBlendLibrary::s_liveContexts = 0;
-GradientFillFunction CoolBlendLibrary::s_gradientFill = nullptr;
-AlphaBlendFunction CoolBlendLibrary::s_alphaBlend = nullptr;
-TransparentBltFunction CoolBlendLibrary::s_transparentBlt = nullptr;
+HMODULE CCoolBlendLibrary::s_module = nullptr;
+int CCoolBlendLibrary::s_liveContexts = 0;
+GradientFillFunction CCoolBlendLibrary::s_gradientFill = nullptr;
+AlphaBlendFunction CCoolBlendLibrary::s_alphaBlend = nullptr;
+TransparentBltFunction CCoolBlendLibrary::s_transparentBlt = nullptr;
 
 namespace {
 
@@ -21,14 +21,6 @@ Function Entry(HMODULE module, const char* name, Function substitute)
     return entry != nullptr ? reinterpret_cast<Function>(entry) : substitute;
 }
 
-// A solid one-pixel stripe.
-void FillStripe(HDC dc, const RECT& stripe, COLORREF color)
-{
-    const COLORREF old = SetBkColor(dc, color);
-    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &stripe, nullptr, 0, nullptr);
-    SetBkColor(dc, old);
-}
-
 int Channel(COLOR16 value) { return value >> 8; }
 
 // Raster operation DSna: destination and not source.
@@ -36,7 +28,7 @@ constexpr DWORD kDestinationAndNotSource = 0x00220326;
 
 } // namespace
 
-void CoolBlendLibrary::Acquire()
+void CCoolBlendLibrary::Acquire()
 {
     if (s_liveContexts++ > 0)
         return;
@@ -54,7 +46,7 @@ void CoolBlendLibrary::Acquire()
     }
 }
 
-void CoolBlendLibrary::Release()
+void CCoolBlendLibrary::Release()
 {
     if (s_liveContexts <= 0 || --s_liveContexts > 0)
         return;
@@ -66,12 +58,13 @@ void CoolBlendLibrary::Release()
     s_transparentBlt = nullptr;
 }
 
-BOOL WINAPI CoolBlendLibrary::OwnGradientFill(HDC dc, PTRIVERTEX vertices, ULONG vertexCount, PVOID mesh,
+BOOL WINAPI CCoolBlendLibrary::OwnGradientFill(HDC dc, PTRIVERTEX vertices, ULONG vertexCount, PVOID mesh,
                                               ULONG meshCount, ULONG mode)
 {
     if (mode != GRADIENT_FILL_RECT_H && mode != GRADIENT_FILL_RECT_V)
         return TRUE; // triangles are not drawn without the library
     const bool vertical = mode == GRADIENT_FILL_RECT_V;
+    const CBorrowedDC target(dc);
     const GRADIENT_RECT* rects = static_cast<const GRADIENT_RECT*>(mesh);
     for (ULONG r = 0; r < meshCount; ++r) {
         if (rects[r].UpperLeft >= vertexCount || rects[r].LowerRight >= vertexCount)
@@ -98,19 +91,19 @@ BOOL WINAPI CoolBlendLibrary::OwnGradientFill(HDC dc, PTRIVERTEX vertices, ULONG
                 stripe.left = area.left + i;
                 stripe.right = stripe.left + 1;
             }
-            FillStripe(dc, stripe, RGB(red, green, blue));
+            target.FillSolidRect(stripe, RGB(red, green, blue));
         }
     }
     return TRUE;
 }
 
-BOOL WINAPI CoolBlendLibrary::OwnAlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
+BOOL WINAPI CCoolBlendLibrary::OwnAlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
                                             int sourceY, int, int, BLENDFUNCTION)
 {
-    return BitBlt(dest, x, y, width, height, source, sourceX, sourceY, SRCCOPY);
+    return CBorrowedDC(dest).BitBlt(x, y, width, height, source, sourceX, sourceY, SRCCOPY);
 }
 
-BOOL WINAPI CoolBlendLibrary::OwnTransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
+BOOL WINAPI CCoolBlendLibrary::OwnTransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
                                                 int sourceY, int, int, UINT transparent)
 {
     const HBITMAP selected = static_cast<HBITMAP>(GetCurrentObject(source, OBJ_BITMAP));
@@ -121,14 +114,15 @@ BOOL WINAPI CoolBlendLibrary::OwnTransparentBlt(HDC dest, int x, int y, int widt
         return FALSE; // only the default placeholder is selected
 
     // A mask of the whole picture: transparent pixels white, the rest black.
-    const COLORREF oldBackground = SetBkColor(source, transparent);
+    const CBorrowedDC sourceDc(source);
+    const COLORREF oldBackground = sourceDc.SetBkColor(transparent);
     CDC maskDc;
     maskDc.CreateCompatibleDC(dest);
     CBitmap mask;
     mask.CreateBitmap(picture.bmWidth, picture.bmHeight, 1, 1, nullptr);
     CScopedSelect withMask(maskDc.GetSafeHdc(), mask.GetHandle());
     maskDc.BitBlt(0, 0, picture.bmWidth, picture.bmHeight, source, 0, 0, SRCCOPY);
-    SetBkColor(source, oldBackground);
+    sourceDc.SetBkColor(oldBackground);
 
     // Work 1: the picture where the mask is black; work 2: the destination where
     // it is white; both together make the copy.
@@ -151,6 +145,6 @@ BOOL WINAPI CoolBlendLibrary::OwnTransparentBlt(HDC dest, int x, int y, int widt
     backDc.BitBlt(0, 0, width, height, dest, x, y, SRCCOPY);
     backDc.BitBlt(0, 0, width, height, maskDc.GetSafeHdc(), sourceX, sourceY, SRCAND);
     backDc.BitBlt(0, 0, width, height, pictureDc.GetSafeHdc(), 0, 0, SRCPAINT);
-    BitBlt(dest, x, y, width, height, backDc.GetSafeHdc(), 0, 0, SRCCOPY);
+    CBorrowedDC(dest).BitBlt(x, y, width, height, backDc.GetSafeHdc(), 0, 0, SRCCOPY);
     return TRUE;
 }

@@ -301,7 +301,7 @@ void CCoolButton::PutIndicator(CCoolDC& dc, int face, const RECT& where, bool tr
     CCoolMemoryDC below(dc.GetSafeHdc(), width, height);
     if (!below.IsValid())
         return;
-    ::BitBlt(below.GetSafeHdc(), 0, 0, width, height, dc.GetSafeHdc(), where.left, where.top, SRCCOPY);
+    below.BitBlt(0, 0, width, height, dc.GetSafeHdc(), where.left, where.top, SRCCOPY);
     if (transparent)
         bitmap->DrawTransparent(below, 0, 0, kMagenta);
     else

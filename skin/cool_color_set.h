@@ -19,6 +19,10 @@ struct COOLCOLORSET {
 };
 static_assert(sizeof(COOLCOLORSET) == 24, "colour sets are stored as 24 bytes");
 
+// The colours and render mode of every new scheme; the built-in sets "- Default -"
+// (unless the program has its own) and "Midnight Blue".
+constexpr COOLCOLORSET kDefaultColorSet = {0x594437, 0x6BB6FA, 0xB47800, 0x0000FF, 0x00FF00, kDefaultRenderMode};
+
 enum BuiltInColorSet {
     kColorSetDefault = 0,
     kColorSetRandom = 1,

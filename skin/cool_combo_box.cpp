@@ -77,8 +77,9 @@ LRESULT CCoolComboBox::AnswerColorRequest(HDC dc)
     // A new brush for each request; the previous one goes.
     m_listBrush.DeleteObject();
     m_listBrush.CreateSolidBrush(background);
-    ::SetTextColor(dc, RoleColor(*this, statics ? CCOL_STATICBRIGHT : CCOL_TEXT));
-    ::SetBkColor(dc, background);
+    const CBorrowedDC lent(dc);
+    lent.SetTextColor(RoleColor(*this, statics ? CCOL_STATICBRIGHT : CCOL_TEXT));
+    lent.SetBkColor(background);
     return reinterpret_cast<LRESULT>(m_listBrush.GetHandle());
 }
 

@@ -4,27 +4,33 @@
 #include "skin/cool_shading.h"
 #include "platform/gdi_object.h"
 
-CCoolDC::CCoolDC() { CoolBlendLibrary::Acquire(); }
+#include <cassert>
 
-CCoolDC::~CCoolDC() { CoolBlendLibrary::Release(); }
+CCoolDC::CCoolDC() { CCoolBlendLibrary::Acquire(); }
+
+CCoolDC::~CCoolDC()
+{
+    EndWindowPaint();
+    CCoolBlendLibrary::Release();
+}
 
 BOOL CCoolDC::GradientFill(TRIVERTEX* vertices, ULONG vertexCount, void* mesh, ULONG meshCount, ULONG mode)
 {
-    return CoolBlendLibrary::GradientFill()(m_hDC, vertices, vertexCount, mesh, meshCount, mode);
+    return CCoolBlendLibrary::GradientFill()(m_hDC, vertices, vertexCount, mesh, meshCount, mode);
 }
 
 BOOL CCoolDC::AlphaBlend(int x, int y, int width, int height, HDC source, int sourceX, int sourceY, int sourceWidth,
                          int sourceHeight, BYTE constantAlpha, BYTE alphaFormat)
 {
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, constantAlpha, alphaFormat};
-    return CoolBlendLibrary::AlphaBlend()(m_hDC, x, y, width, height, source, sourceX, sourceY, sourceWidth,
+    return CCoolBlendLibrary::AlphaBlend()(m_hDC, x, y, width, height, source, sourceX, sourceY, sourceWidth,
                                           sourceHeight, blend);
 }
 
 BOOL CCoolDC::TransparentBlt(int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
                              UINT transparent)
 {
-    return CoolBlendLibrary::TransparentBlt()(m_hDC, x, y, width, height, source, sourceX, sourceY, width, height,
+    return CCoolBlendLibrary::TransparentBlt()(m_hDC, x, y, width, height, source, sourceX, sourceY, width, height,
                                               transparent);
 }
 
@@ -43,7 +49,7 @@ int CCoolDC::DrawShade(const RECT& rect, COLORREF edge, COLORREF centre, POINT* 
 {
     if (IsRectEmpty(&rect))
         return 0;
-    ShadeMesh mesh = CoolBlendLibrary::HasOwnGradientFill() ? BuildTwoBandShade(rect, edge, centre)
+    ShadeMesh mesh = CCoolBlendLibrary::HasOwnGradientFill() ? BuildTwoBandShade(rect, edge, centre)
                                                             : BuildShadeMesh(rect, edge, centre, light, mode);
     return Fill(mesh);
 }
@@ -77,11 +83,13 @@ int CCoolDC::DrawShadedEllipse(const RECT& rect, COLORREF edge, COLORREF centre,
 
 bool CCoolDC::BeginWindowPaint(HWND window)
 {
-    HDC dc = BeginPaint(window, &m_paint);
+    assert(m_paintWindow == nullptr && "one paint cycle at a time");
+    EndWindowPaint();
+    const HDC dc = BeginPaint(window, &m_paint);
     if (dc == nullptr)
         return false;
     m_paintWindow = window;
-    Attach(dc);
+    Borrow(dc);
     return true;
 }
 
@@ -89,12 +97,11 @@ void CCoolDC::EndWindowPaint()
 {
     if (m_paintWindow == nullptr)
         return;
+    if (m_hDC == m_paint.hdc)
+        Detach();
     EndPaint(m_paintWindow, &m_paint);
-    Detach();
     m_paintWindow = nullptr;
     m_paint = PAINTSTRUCT{};
 }
 
 CCoolPaintDC::CCoolPaintDC(HWND window) { BeginWindowPaint(window); }
-
-CCoolPaintDC::~CCoolPaintDC() { EndWindowPaint(); }

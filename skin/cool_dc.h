@@ -23,7 +23,9 @@ public:
     int DrawShadedTriangle(const POINT corners[3], COLORREF edge, COLORREF centre, const POINT* inner = nullptr);
     int DrawShadedEllipse(const RECT& rect, COLORREF edge, COLORREF centre, POINT* light);
 
-    // Paint cycle of a window: the context becomes the paint context.
+    // Paint cycle of a window: the context becomes the system's paint context,
+    // which is given back with EndPaint, never deleted. The destructor ends a
+    // paint still open, so a handler may return at any point.
     bool BeginWindowPaint(HWND window);
     void EndWindowPaint();
 
@@ -40,5 +42,4 @@ private:
 class CCoolPaintDC : public CCoolDC {
 public:
     explicit CCoolPaintDC(HWND window);
-    ~CCoolPaintDC() override;
 };

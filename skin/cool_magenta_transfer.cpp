@@ -13,9 +13,10 @@ HBRUSH CCoolMagentaTransfer::Brush()
 
 LRESULT CCoolMagentaTransfer::AnswerColorRequest(HDC dc, COLORREF text)
 {
-    ::SetTextColor(dc, text);
-    ::SetBkColor(dc, kMagenta);
-    ::SetBkMode(dc, TRANSPARENT);
+    const CBorrowedDC lent(dc);
+    lent.SetTextColor(text);
+    lent.SetBkColor(kMagenta);
+    lent.SetBkMode(TRANSPARENT);
     return reinterpret_cast<LRESULT>(Brush());
 }
 

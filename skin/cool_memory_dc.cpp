@@ -8,12 +8,12 @@ namespace {
 // context still has something selected.
 HBITMAP MakeBitmap(HDC compatible, int width, int height)
 {
-    const HDC screen = compatible != nullptr ? nullptr : ::GetDC(nullptr);
-    const HBITMAP bitmap = ::CreateCompatibleBitmap(compatible != nullptr ? compatible : screen,
-                                                    width > 0 ? width : 1, height > 0 ? height : 1);
-    if (screen != nullptr)
-        ::ReleaseDC(nullptr, screen);
-    return bitmap;
+    width = width > 0 ? width : 1;
+    height = height > 0 ? height : 1;
+    if (compatible != nullptr)
+        return ::CreateCompatibleBitmap(compatible, width, height);
+    const CClientDC screen(nullptr);
+    return ::CreateCompatibleBitmap(screen.GetSafeHdc(), width, height);
 }
 
 } // namespace
@@ -62,5 +62,5 @@ CCoolMemoryDC::~CCoolMemoryDC()
 
 bool CCoolMemoryDC::CopyTo(HDC target, int x, int y) const
 {
-    return IsValid() && ::BitBlt(target, x, y, m_width, m_height, m_hDC, 0, 0, SRCCOPY) != FALSE;
+    return IsValid() && CBorrowedDC(target).BitBlt(x, y, m_width, m_height, m_hDC, 0, 0, SRCCOPY);
 }

@@ -40,14 +40,15 @@ bool CopyParentBackground(HWND window, HDC target, int x, int y, int width, int 
     CScopedSelect selected(source.GetSafeHdc(), background);
     const int left = origin.x - area.left;
     const int top = origin.y - area.top;
+    const CBorrowedDC into(target);
     if (record.bmWidth == areaWidth && record.bmHeight == areaHeight)
-        return source.GetSafeHdc() && ::BitBlt(target, x, y, width, height, source.GetSafeHdc(), left, top, SRCCOPY);
+        return source.GetSafeHdc() && into.BitBlt(x, y, width, height, source.GetSafeHdc(), left, top, SRCCOPY);
     // A background of another size is shown stretched over the container.
-    const int stretch = ::SetStretchBltMode(target, COLORONCOLOR);
-    const BOOL copied = ::StretchBlt(target, x, y, width, height, source.GetSafeHdc(),
-                                     MulDiv(left, record.bmWidth, areaWidth), MulDiv(top, record.bmHeight, areaHeight),
-                                     MulDiv(width, record.bmWidth, areaWidth),
-                                     MulDiv(height, record.bmHeight, areaHeight), SRCCOPY);
-    ::SetStretchBltMode(target, stretch);
-    return copied != FALSE;
+    const int stretch = into.SetStretchBltMode(COLORONCOLOR);
+    const bool copied = into.StretchBlt(x, y, width, height, source.GetSafeHdc(),
+                                        MulDiv(left, record.bmWidth, areaWidth), MulDiv(top, record.bmHeight, areaHeight),
+                                        MulDiv(width, record.bmWidth, areaWidth),
+                                        MulDiv(height, record.bmHeight, areaHeight), SRCCOPY);
+    into.SetStretchBltMode(stretch);
+    return copied;
 }

@@ -5,6 +5,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/dc.h"
 #include "platform/owned_handle.h"
 
 namespace {
@@ -220,14 +221,13 @@ HBITMAP LoadPictureFile(const char* path)
 
     const std::vector<uint32_t> info = BuildBitmapInfo(head, layout);
     const int rows = layout.height < 0 ? -layout.height : layout.height;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, layout.width, rows);
+    const CClientDC screen(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.GetSafeHdc(), layout.width, rows);
     if (bitmap != nullptr &&
-        SetDIBits(screen, bitmap, 0, static_cast<UINT>(rows), bits.data(),
+        SetDIBits(screen.GetSafeHdc(), bitmap, 0, static_cast<UINT>(rows), bits.data(),
                   reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS) == 0) {
         DeleteObject(bitmap);
         bitmap = nullptr;
     }
-    ReleaseDC(nullptr, screen);
     return bitmap;
 }

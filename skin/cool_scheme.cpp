@@ -1,30 +1,26 @@
 #include "skin/cool_scheme.h"
 
-namespace {
+#include "skin/cool_color_set.h"
 
-constexpr COLORREF kDefaultBackground = 0x594437;
-constexpr COLORREF kDefaultText = 0x6BB6FA;
-constexpr COLORREF kDefaultStatic = 0xB47800;
-constexpr COLORREF kDefaultPeakHigh = 0x0000FF;
-constexpr COLORREF kDefaultPeakLow = 0x00FF00;
+namespace {
 
 bool IsRole(int role) { return role >= 0 && role < CCOL_COUNT; }
 
 } // namespace
 
 CCoolScheme::CCoolScheme()
-    : m_flags(kAutoShades),
+    : m_flags(ToInternalFlags(kDefaultColorSet.renderMode, 0)),
       m_layout{static_cast<int32_t>(0x80000033u), -1, -1, -1, -1, -1, -1},
       m_colors{},
       m_blendLevel(255),
       m_light{0, 0}
 {
     // Virtual calls resolve to this class here: the derived window does not exist yet.
-    CCoolScheme::SetColor(CCOL_BACKGROUND, kDefaultBackground);
-    CCoolScheme::SetColor(CCOL_TEXT, kDefaultText);
-    CCoolScheme::SetColor(CCOL_STATIC, kDefaultStatic);
-    CCoolScheme::SetColor(CCOL_PEAKHIGH, kDefaultPeakHigh);
-    CCoolScheme::SetColor(CCOL_PEAKLOW, kDefaultPeakLow);
+    CCoolScheme::SetColor(CCOL_BACKGROUND, kDefaultColorSet.background);
+    CCoolScheme::SetColor(CCOL_TEXT, kDefaultColorSet.text);
+    CCoolScheme::SetColor(CCOL_STATIC, kDefaultColorSet.statics);
+    CCoolScheme::SetColor(CCOL_PEAKHIGH, kDefaultColorSet.peakHigh);
+    CCoolScheme::SetColor(CCOL_PEAKLOW, kDefaultColorSet.peakLow);
 }
 
 CCoolScheme::~CCoolScheme() = default;

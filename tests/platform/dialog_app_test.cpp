@@ -3,10 +3,12 @@
 #include "platform/common_dialogs.h"
 #include "platform/dialog.h"
 #include "platform/dialog_template.h"
+#include "platform/resource_string.h"
 #include "platform/win_app.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "platform_test_support.h"
@@ -105,6 +107,20 @@ TEST(Application, LoadsStringsByIdInTheUsersLanguage)
 {
     EXPECT_EQ("Halvard 5.1+", CWinApp::LoadString(130));
     EXPECT_EQ("", CWinApp::LoadString(65000));
+
+    // Into a buffer: exactly fitting, cut to the buffer and terminated, absent.
+    char fits[13] = "";
+    EXPECT_TRUE(LoadResourceString(130, fits, sizeof(fits)));
+    EXPECT_STREQ("Halvard 5.1+", fits);
+    char cut[8];
+    std::memset(cut, 'x', sizeof(cut));
+    EXPECT_TRUE(LoadResourceString(130, cut, sizeof(cut)));
+    EXPECT_STREQ("Halvard", cut);
+    char absent[8] = "old";
+    EXPECT_FALSE(LoadResourceString(65000, absent, sizeof(absent)));
+    EXPECT_STREQ("", absent);
+    EXPECT_FALSE(LoadResourceString(130, absent, 0));
+    EXPECT_FALSE(LoadResourceString(130, nullptr, 8));
 }
 
 TEST(FileDialog, FilterSeparatorsBecomeNuls)

@@ -4,10 +4,15 @@
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/dialog_template.h"
+#include "platform/gdi_object.h"
+#include "platform/property_page.h"
 #include "platform/property_sheet.h"
 #include "platform/win_app.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
 
 #include "platform_test_support.h"
 
@@ -176,4 +181,31 @@ TEST(RuntimeClass, CreatableByName)
     delete object;
     EXPECT_EQ(nullptr, CRuntimeClass::FromName("creatablesheet"));
     EXPECT_EQ(nullptr, CRuntimeClass::FromName("CDialog")) << "not registered as creatable";
+}
+
+// Each class reports its own record, never its base's: every creatable class of the
+// program, and the window layer's classes that are not creatable.
+TEST(RuntimeClass, EveryClassReportsItsOwnRecord)
+{
+    int creatable = 0;
+    for (const CRuntimeClass* record = CRuntimeClass::FirstCreatable(); record; record = record->NextCreatable()) {
+        ++creatable;
+        std::unique_ptr<CObject> object(record->CreateObject());
+        ASSERT_NE(nullptr, object) << record->m_name;
+        EXPECT_EQ(record, object->GetRuntimeClass()) << record->m_name << " reports "
+                                                     << object->GetRuntimeClass()->m_name;
+        EXPECT_EQ(record, CRuntimeClass::FromName(record->m_name)) << "two creatable classes named " << record->m_name;
+        EXPECT_TRUE(record->IsDerivedFrom(&CObject::classCObject)) << record->m_name;
+    }
+    EXPECT_GE(creatable, 1);
+
+    const std::pair<std::unique_ptr<CObject>, const CRuntimeClass*> layer[] = {
+        {std::make_unique<CWnd>(), &CWnd::classCWnd},
+        {std::make_unique<CDialog>(), &CDialog::classCDialog},
+        {std::make_unique<CPropertyPage>(), &CPropertyPage::classCPropertyPage},
+        {std::make_unique<CPropertySheet>(), &CPropertySheet::classCPropertySheet},
+        {std::make_unique<CGdiObject>(), &CGdiObject::classCGdiObject},
+    };
+    for (const auto& entry : layer)
+        EXPECT_EQ(entry.second, entry.first->GetRuntimeClass()) << entry.second->m_name;
 }

@@ -126,7 +126,7 @@ TEST(CoolDC, ShadedBackgroundPixels)
     ScopedSystem system(true);
     DibCanvas canvas(101, 101, RGB(1, 2, 3));
     CanvasDC dc(canvas);
-    ASSERT_TRUE(CoolBlendLibrary::IsLoaded());
+    ASSERT_TRUE(CCoolBlendLibrary::IsLoaded());
     const RECT square = {0, 0, 101, 101};
     POINT light = {50, 50};
     EXPECT_EQ(1, dc.DrawShade(square, RGB(255, 255, 255), RGB(0, 0, 0), &light, 0));
@@ -143,8 +143,8 @@ TEST(CoolDC, WithoutBlendLibraryShadesAreTwoBandStripes)
     ScopedSystem system(false);
     DibCanvas canvas(40, 100, RGB(1, 2, 3));
     CanvasDC dc(canvas);
-    ASSERT_FALSE(CoolBlendLibrary::IsLoaded());
-    ASSERT_TRUE(CoolBlendLibrary::HasOwnGradientFill());
+    ASSERT_FALSE(CCoolBlendLibrary::IsLoaded());
+    ASSERT_TRUE(CCoolBlendLibrary::HasOwnGradientFill());
     const RECT rect = {0, 0, 40, 100};
     POINT light = {20, 50};
     EXPECT_EQ(1, dc.DrawShade(rect, RGB(0, 0, 0), RGB(200, 100, 40), &light, 0));
@@ -213,7 +213,7 @@ TEST(CoolDC, TransparentCopyLeavesMagentaPixelsUntouched)
     // The own copy refuses a source without a picture.
     DibCanvas target(4, 4);
     HDC empty = CreateCompatibleDC(target.dc());
-    EXPECT_FALSE(CoolBlendLibrary::OwnTransparentBlt(target.dc(), 0, 0, 4, 4, empty, 0, 0, 4, 4, kMagenta));
+    EXPECT_FALSE(CCoolBlendLibrary::OwnTransparentBlt(target.dc(), 0, 0, 4, 4, empty, 0, 0, 4, 4, kMagenta));
     DeleteDC(empty);
 }
 
@@ -279,18 +279,18 @@ TEST(CoolBitmap, FailedLoadLeavesItEmpty)
 TEST(CoolDC, LibraryLivesWithTheContexts)
 {
     ScopedSystem system(true);
-    EXPECT_EQ(0, CoolBlendLibrary::LiveContexts());
+    EXPECT_EQ(0, CCoolBlendLibrary::LiveContexts());
     {
         CCoolDC first;
-        EXPECT_TRUE(CoolBlendLibrary::IsLoaded());
+        EXPECT_TRUE(CCoolBlendLibrary::IsLoaded());
         {
             CCoolDC second;
-            EXPECT_EQ(2, CoolBlendLibrary::LiveContexts());
+            EXPECT_EQ(2, CCoolBlendLibrary::LiveContexts());
         }
-        EXPECT_TRUE(CoolBlendLibrary::IsLoaded());
+        EXPECT_TRUE(CCoolBlendLibrary::IsLoaded());
     }
-    EXPECT_FALSE(CoolBlendLibrary::IsLoaded());
-    EXPECT_EQ(nullptr, CoolBlendLibrary::GradientFill());
+    EXPECT_FALSE(CCoolBlendLibrary::IsLoaded());
+    EXPECT_EQ(nullptr, CCoolBlendLibrary::GradientFill());
 }
 
 TEST(CoolDC, NoGdiObjectsLeakAcrossManyDrawCalls)
@@ -322,7 +322,7 @@ TEST(CoolDC, NoGdiObjectsLeakAcrossManyDrawCalls)
         picture.Draw(canvas.dc(), 0, 0);
         picture.DrawTransparent(dc, 0, 0, kMagenta);
         picture.DrawBlended(dc, 128, 0, 0);
-        CoolBlendLibrary::OwnTransparentBlt(canvas.dc(), 0, 0, 16, 16, canvas.dc(), 0, 0, 16, 16, kMagenta);
+        CCoolBlendLibrary::OwnTransparentBlt(canvas.dc(), 0, 0, 16, 16, canvas.dc(), 0, 0, 16, 16, kMagenta);
     }
     EXPECT_EQ(before, GdiObjectCount());
 }
