@@ -1,6 +1,7 @@
 #include "skin/cool_bitmap.h"
 
 #include "skin/cool_dc.h"
+#include "skin/cool_picture_file.h"
 #include "skin/cool_system.h"
 #include "platform/dc.h"
 
@@ -146,7 +147,6 @@ int CCoolBitmap::LoadFromFile(const char* path)
 {
     // A new picture: the record and memory copy of the old one must not come back.
     Release();
-    if (path == nullptr)
-        return 0;
-    return Attach(LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)) ? 1 : 0;
+    // The file is the user's: its headers are checked before the system sees it.
+    return Attach(LoadPictureFile(path)) ? 1 : 0;
 }

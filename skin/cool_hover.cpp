@@ -74,6 +74,28 @@ void CCoolHover::OnCaptureChanged(HWND newOwner)
 
 void CCoolHover::Leave() { End(true); }
 
+bool CCoolHover::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_MOUSEMOVE:
+        OnMouseMove(window, {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return false;
+    case WM_TIMER:
+        return OnTimer(wParam);
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        return false;
+    case WM_CONTEXTMENU:
+        Leave();
+        return false;
+    case WM_DESTROY:
+        OnDestroy();
+        return false;
+    default:
+        return false;
+    }
+}
+
 void CCoolHover::OnDestroy() { End(false); }
 
 void CCoolHover::End(bool tellOwner)

@@ -39,6 +39,10 @@ public:
     void Leave();
     // WM_DESTROY: like Leave without telling the owner.
     void OnDestroy();
+    // The messages above in one call (WM_MOUSEMOVE, WM_TIMER, WM_CAPTURECHANGED,
+    // WM_DESTROY, and WM_CONTEXTMENU, which ends the hover). True only when the
+    // message was the hover's own timer tick, which then needs nothing more.
+    bool HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     bool IsHot() const { return m_window != nullptr; }
     HWND Window() const { return m_window; }

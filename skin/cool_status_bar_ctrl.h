@@ -1,0 +1,29 @@
+#pragma once
+// A skinned status bar: a background like a dialog's and each part's text inside
+// a thin sunken frame, drawn once into a cached face until something changes.
+
+#include <windows.h>
+
+#include "platform/common_controls.h"
+#include "skin/cool_face_cache.h"
+#include "skin/cool_control.h"
+#include "skin/cool_scheme.h"
+
+class CCoolDC;
+
+class CCoolStatusBarCtrl : public CCoolControl<CStatusBarCtrl> {
+public:
+    CCoolStatusBarCtrl();
+    ~CCoolStatusBarCtrl() override;
+
+    void OnSchemeChanged() override;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint(CCoolDC& dc, const RECT& client) override;
+    void DrawFace(CCoolDC& dc, const RECT& client);
+
+    CCoolFaceCache m_face;
+};

@@ -1,0 +1,42 @@
+#pragma once
+// A skinned tab control (tabs or buttons) drawn from a cached face. Tabs can be
+// disabled: a disabled tab shows no caption and cannot be selected; in a property
+// sheet, a page that refuses to be left keeps the selection.
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/common_controls.h"
+#include "skin/cool_face_cache.h"
+#include "skin/cool_control.h"
+#include "skin/cool_scheme.h"
+
+class CCoolDC;
+
+class CCoolTabCtrl : public CCoolControl<CTabCtrl> {
+public:
+    CCoolTabCtrl();
+    ~CCoolTabCtrl() override;
+
+    void EnableTab(int index, bool enable);
+    bool IsTabEnabled(int index) const;
+    void OnSchemeChanged() override;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+private:
+    void Paint(CCoolDC& dc, const RECT& client) override;
+    void DrawFace(CCoolDC& dc, const RECT& client);
+    void DrawTab(CCoolDC& dc, int index, const RECT& rect, bool selected, RECT* frame);
+    bool MaySelect();
+    int KeyTarget(WPARAM key) const;
+    bool PageAgreesToLeave() const;
+
+    std::vector<int> m_disabled;
+    CCoolFaceCache m_face;
+    bool m_mousePress = false;
+    int m_keyTarget = -1;
+};
