@@ -1,6 +1,7 @@
 #include "mixer/mixer_device.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -12,7 +13,14 @@ bool IsRegistered(const CMixerDevice::ListenerTable& table, DWORD controlId, CMi
 
 CMixerDevice::CMixerDevice() : m_caps() {}
 
-CMixerDevice::~CMixerDevice() = default;
+CMixerDevice::~CMixerDevice()
+{
+    // Listeners outliving the device must not reach back into it.
+    for (const ListenerTable* table : {&m_listeners, &m_meterListeners})
+        for (const auto& entry : *table)
+            for (CMixerListener* listener : entry.second)
+                listener->ForgetMixer(this);
+}
 
 void CMixerDevice::ClearDestinations()
 {

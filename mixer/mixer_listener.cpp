@@ -7,6 +7,8 @@ CMixerListener::CMixerListener()
 {
 }
 
+CMixerListener::~CMixerListener() { Unbind(); }
+
 bool CMixerListener::Initialize()
 {
     return true;
@@ -14,10 +16,38 @@ bool CMixerListener::Initialize()
 
 void CMixerListener::Bind(CMixerDevice* mixer, DWORD lineId, DWORD controlId)
 {
-    if (m_mixer != nullptr && m_controlId != 0)
-        m_mixer->RemoveListener(m_controlId, this);
+    Unbind();
     m_mixer = mixer;
     m_controlId = controlId;
     m_lineId = lineId;
     Initialize();
+}
+
+bool CMixerListener::Listen(DWORD controlId)
+{
+    if (m_mixer == nullptr || !m_mixer->AddListener(controlId, this))
+        return false;
+    m_registrations.push_back(controlId);
+    return true;
+}
+
+void CMixerListener::Unbind()
+{
+    // Taken out first: a removal may call back into this listener.
+    std::vector<DWORD> registrations;
+    registrations.swap(m_registrations);
+    if (m_mixer != nullptr)
+        for (DWORD controlId : registrations)
+            m_mixer->RemoveListener(controlId, this);
+    m_mixer = nullptr;
+    m_controlId = 0;
+    m_lineId = 0;
+}
+
+void CMixerListener::ForgetMixer(const CMixerDevice* mixer)
+{
+    if (m_mixer != mixer)
+        return;
+    m_registrations.clear();
+    m_mixer = nullptr;
 }
