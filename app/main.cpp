@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "app/generic_mixer_sheet.h"
 #include "simcard/sim_card_switch.h"
 #include "string_ids.h"
 
@@ -22,6 +23,8 @@ void LoadText(HINSTANCE instance, UINT id, char* buffer, int size)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     InstallSimulatedCardFromEnvironment();
+    if (IsGenericMixerSheetRequested())
+        return RunGenericMixerSheet();
     char productName[kTextChars];
     char shortName[kTextChars];
     char aboutFormat[kTextChars];
