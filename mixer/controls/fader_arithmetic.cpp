@@ -14,6 +14,14 @@ DWORD ToValue(int64_t value)
     return static_cast<DWORD>(std::clamp<int64_t>(value, 0, kLargestValue));
 }
 
+// Rounds to single precision: on x87 a float may otherwise keep the extended
+// precision of the registers, and the balance would differ by build.
+float Single(float value)
+{
+    volatile float stored = value;
+    return stored;
+}
+
 DWORD Nearest(double value)
 {
     // Truncation of value + 0.5; values here are never negative.
@@ -58,9 +66,9 @@ int BalancePosition(DWORD left, DWORD right, int maximum)
 {
     if (left == 0 && right == 0)
         return 0;
-    const float balance = left < right ? 1.0f - static_cast<float>(left) / static_cast<float>(right)
-                                       : static_cast<float>(right) / static_cast<float>(left) - 1.0f;
-    return static_cast<int>(static_cast<float>(maximum) * balance);
+    const float balance = Single(left < right ? 1.0f - static_cast<float>(left) / static_cast<float>(right)
+                                              : static_cast<float>(right) / static_cast<float>(left) - 1.0f);
+    return static_cast<int>(Single(static_cast<float>(maximum) * balance));
 }
 
 ChannelPair ChannelsAtBalance(DWORD volume, int position, int maximum)
