@@ -40,9 +40,9 @@ CCoolButton::~CCoolButton() = default;
 
 void CCoolButton::OnSchemeChanged()
 {
+    CCoolControl<CButton>::OnSchemeChanged();
     m_faces.Drop();
-    if (m_hWnd != nullptr)
-        Invalidate(false);
+    RepaintFace();
 }
 
 bool CCoolButton::IsPushType() const
@@ -82,6 +82,7 @@ int CCoolButton::SetBitmaps(const char* normal, const char* down, const char* ho
         else
             all = false;
     }
+    DropWholeFace();
     if (m_hWnd != nullptr) {
         if (resize && m_pictures[kPictureNormal].GetWidth() > 0)
             SetWindowPos(nullptr, 0, 0, m_pictures[kPictureNormal].GetWidth(), m_pictures[kPictureNormal].GetHeight(),
@@ -429,6 +430,17 @@ void CCoolButton::Paint(CCoolDC& dc, const RECT& client)
     DrawCaption(dc, text);
 }
 
+bool CCoolButton::FaceKey(std::string* key)
+{
+    // A group box shows what lies inside it: it is drawn anew each time.
+    if (IsGroupBox())
+        return false;
+    *key = FaceKeyOf({static_cast<long long>(GetStyle()), static_cast<long long>(GetState()), IsHot(), m_focus,
+                      IsWindowEnabled(), static_cast<long long>(SendMessage(WM_QUERYUISTATE))},
+                     GetWindowText());
+    return true;
+}
+
 void CCoolButton::NotifyParent(WORD code) const
 {
     ::SendMessageA(GetParent(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), code), reinterpret_cast<LPARAM>(m_hWnd));
@@ -437,7 +449,7 @@ void CCoolButton::NotifyParent(WORD code) const
 LRESULT CCoolButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
-    if (message != WM_PAINT && HandleSchemeAndPaint(message, wParam, lParam, &result))
+    if ((message != WM_PAINT || !IsGroupBox()) && HandleSchemeAndPaint(message, wParam, lParam, &result))
         return result;
     // A group box is no target of the mouse.
     if ((message != WM_MOUSEMOVE || !IsGroupBox()) && m_hover.HandleMessage(m_hWnd, message, wParam, lParam))
@@ -445,7 +457,7 @@ LRESULT CCoolButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_PAINT: {
         // A group box covers the controls inside it: those draw themselves.
-        const std::vector<RECT> inside = IsGroupBox() ? OverlappingSiblings(m_hWnd) : std::vector<RECT>();
+        const std::vector<RECT> inside = OverlappingSiblings(m_hWnd);
         HandlePaintMessage(m_hWnd, m_layout, message, wParam,
                            [this](CCoolDC& dc, const RECT& rect) { Paint(dc, rect); }, &result, &inside);
         return result;

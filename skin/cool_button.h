@@ -72,6 +72,7 @@ protected:
 
 private:
     void Paint(CCoolDC& dc, const RECT& client) override;
+    bool FaceKey(std::string* key) override;
     void PutIndicator(CCoolDC& dc, int face, const RECT& where, bool transparent);
     void DrawPicture(CCoolDC& dc, const RECT& where);
     void NotifyParent(WORD code) const;

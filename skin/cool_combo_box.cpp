@@ -55,9 +55,9 @@ int CCoolComboBox::SetStyle(unsigned style) { return SetStyleNumber(*this, style
 
 void CCoolComboBox::OnSchemeChanged()
 {
+    CCoolControl<CComboBox>::OnSchemeChanged();
     m_faces.Drop();
-    if (m_hWnd != nullptr)
-        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    RepaintFace(RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 RECT CCoolComboBox::ButtonRect() const
@@ -136,6 +136,15 @@ void CCoolComboBox::Paint(CCoolDC& dc, const RECT& client)
     DrawCoolCaption(dc, selected >= 0 ? GetLBText(selected) : std::string(), area,
                     DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS,
                     {RoleColor(*this, role), false, 0, 0});
+}
+
+bool CCoolComboBox::FaceKey(std::string* key)
+{
+    const int selected = GetCurSel();
+    *key = FaceKeyOf({static_cast<long long>(GetStyle()), GetStyleNumber(), selected,
+                      SendMessage(CB_GETDROPPEDSTATE), IsHot(), m_focus, IsWindowEnabled()},
+                     selected >= 0 ? GetLBText(selected) : std::string());
+    return true;
 }
 
 bool CCoolComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)

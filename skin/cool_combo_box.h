@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/controls.h"
 #include "platform/gdi_object.h"
 #include "skin/cool_face_cache.h"
@@ -34,6 +36,7 @@ protected:
 
 private:
     void Paint(CCoolDC& dc, const RECT& client) override;
+    bool FaceKey(std::string* key) override;
     void DrawButton(CCoolDC& dc, const RECT& rect, bool down);
     LRESULT AnswerColorRequest(HDC dc);
 

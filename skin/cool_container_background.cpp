@@ -28,14 +28,13 @@ void DrawSheetBackground(CCoolDC& dc, const RECT& rect, const CCoolScheme& schem
     const int level = scheme.m_blendLevel & 0xFF;
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    if (blend && level != 255)
+    if (blend && level != 255) {
         picture->DrawBlended(dc, static_cast<BYTE>(255 - level), rect.left, rect.top, width, height);
-    else {
-        // Colours of a shrunk picture are kept, not ANDed together.
-        SetStretchBltMode(dc.GetSafeHdc(), COLORONCOLOR);
-        picture->Draw(dc.GetSafeHdc(), rect.left, rect.top, width, height, 0, 0, picture->GetWidth(),
-                      picture->GetHeight());
+        return;
     }
+    // Colours of a shrunk picture are kept, not ANDed together.
+    SetStretchBltMode(dc.GetSafeHdc(), COLORONCOLOR);
+    picture->Draw(dc.GetSafeHdc(), rect.left, rect.top, width, height, 0, 0, picture->GetWidth(), picture->GetHeight());
 }
 
 bool HoldsBitmap(CCoolBitmap& bitmap)

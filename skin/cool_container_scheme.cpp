@@ -9,6 +9,7 @@ namespace {
 
 // The roles a container takes from its parent, in the order it asks.
 constexpr int kAskedRoles[] = {CCOL_BACKGROUND, CCOL_TEXT, CCOL_STATIC, CCOL_PEAKLOW, CCOL_PEAKHIGH};
+
 } // namespace
 
 void AskParentScheme(HWND parent, CCoolScheme& scheme)

@@ -65,9 +65,9 @@ int CCoolEdit::SetStyle(unsigned style) { return SetStyleNumber(*this, style, 1)
 
 void CCoolEdit::OnSchemeChanged()
 {
+    CCoolControl<CEdit>::OnSchemeChanged();
     m_faces.Drop();
-    if (m_hWnd != nullptr)
-        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+    RepaintFace(RDW_INVALIDATE | RDW_FRAME);
 }
 
 void CCoolEdit::Paint(CCoolDC& dc, const RECT& client)

@@ -22,10 +22,10 @@ CCoolListCtrl::~CCoolListCtrl()
 
 void CCoolListCtrl::OnSchemeChanged()
 {
+    CCoolControl<CListCtrl>::OnSchemeChanged();
     m_faces.Drop();
     m_colorsSet = false;
-    if (m_hWnd != nullptr)
-        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+    RepaintFace(RDW_INVALIDATE | RDW_FRAME);
 }
 
 void CCoolListCtrl::SetListColors()

@@ -73,8 +73,8 @@ CCoolScrollBar::~CCoolScrollBar() = default;
 
 void CCoolScrollBar::OnSchemeChanged()
 {
-    if (m_hWnd != nullptr)
-        Invalidate(false);
+    CCoolControl<CScrollBar>::OnSchemeChanged();
+    RepaintFace();
 }
 
 void CCoolScrollBar::Recompute()
@@ -166,6 +166,16 @@ void CCoolScrollBar::Paint(CCoolDC& dc, const RECT& client)
         RECT inner = m_parts.thumb;
         DrawBevels(dc, inner, {{light, shadow}});
     }
+}
+
+bool CCoolScrollBar::FaceKey(std::string* key)
+{
+    SCROLLINFO info = {sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(&info);
+    *key = FaceKeyOf({static_cast<long long>(GetStyle()), info.nMin, info.nMax, info.nPage, info.nPos, m_pressed,
+                      m_dragging, m_parts.thumb.left, m_parts.thumb.top, IsHot(), ::GetFocus() == m_hWnd,
+                      IsWindowEnabled()});
+    return true;
 }
 
 void CCoolScrollBar::Send(int code, int position) const

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/controls.h"
 #include "skin/cool_hover.h"
 #include "skin/cool_control.h"
@@ -54,6 +56,7 @@ protected:
 private:
     void Recompute();
     void Paint(CCoolDC& dc, const RECT& client) override;
+    bool FaceKey(std::string* key) override;
     void DrawArrow(CCoolDC& dc, const RECT& rect, bool first, bool pressed);
     void OnButtonDown(POINT point);
     void OnDrag(POINT point);

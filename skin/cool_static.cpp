@@ -55,9 +55,9 @@ int CCoolStatic::ScrollStepAt(int y, int height)
 
 void CCoolStatic::OnSchemeChanged()
 {
+    CCoolControl<CStatic>::OnSchemeChanged();
     m_faces.Drop();
-    if (m_hWnd != nullptr)
-        Invalidate(false);
+    RepaintFace();
 }
 
 CCoolBitmap* CCoolStatic::Face(HDC compatible)
@@ -177,6 +177,15 @@ void CCoolStatic::Paint(CCoolDC& dc, const RECT& client)
     if (face != nullptr)
         face->Draw(dc.GetSafeHdc(), 0, 0);
     DrawContent(dc, client);
+}
+
+bool CCoolStatic::FaceKey(std::string* key)
+{
+    *key = FaceKeyOf({static_cast<long long>(GetStyle()), GetStyleNumber(), m_hover.IsHot(), IsWindowEnabled(),
+                      m_options, static_cast<long long>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP)),
+                      static_cast<long long>(SendMessage(STM_GETIMAGE, IMAGE_ICON))},
+                     GetWindowText());
+    return true;
 }
 
 bool CCoolStatic::WantsMouse() const

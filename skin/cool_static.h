@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/controls.h"
 #include "platform/window_timer.h"
 #include "skin/cool_face_cache.h"
@@ -53,6 +55,7 @@ protected:
 
 private:
     void Paint(CCoolDC& dc, const RECT& client) override;
+    bool FaceKey(std::string* key) override;
     CCoolBitmap* Face(HDC compatible);
     void DrawContent(CCoolDC& dc, const RECT& client);
     bool WantsMouse() const;

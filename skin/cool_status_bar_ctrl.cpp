@@ -40,15 +40,14 @@ bool ChangesFace(UINT message)
 
 } // namespace
 
-CCoolStatusBarCtrl::CCoolStatusBarCtrl() : m_face(1) {}
+CCoolStatusBarCtrl::CCoolStatusBarCtrl() = default;
 
 CCoolStatusBarCtrl::~CCoolStatusBarCtrl() = default;
 
 void CCoolStatusBarCtrl::OnSchemeChanged()
 {
-    m_face.Drop();
-    if (m_hWnd != nullptr)
-        Invalidate(false);
+    CCoolControl<CStatusBarCtrl>::OnSchemeChanged();
+    RepaintFace();
 }
 
 void CCoolStatusBarCtrl::DrawFace(CCoolDC& dc, const RECT& client)
@@ -81,10 +80,13 @@ void CCoolStatusBarCtrl::DrawFace(CCoolDC& dc, const RECT& client)
     }
 }
 
-void CCoolStatusBarCtrl::Paint(CCoolDC& dc, const RECT& client)
+void CCoolStatusBarCtrl::Paint(CCoolDC& dc, const RECT& client) { DrawFace(dc, client); }
+
+// Kept whole until something it shows changes (then dropped).
+bool CCoolStatusBarCtrl::FaceKey(std::string* key)
 {
-    m_face.Draw(0, dc.GetSafeHdc(), 0, 0, client.right, client.bottom,
-                [this](CCoolDC& faceDC, const RECT& area) { DrawFace(faceDC, area); });
+    key->clear();
+    return true;
 }
 
 LRESULT CCoolStatusBarCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -93,10 +95,10 @@ LRESULT CCoolStatusBarCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
     if (HandleSchemeAndPaint(message, wParam, lParam, &result))
         return result;
     if (PaintsAtOnce(message)) {
-        m_face.Drop();
+        DropWholeFace();
         return Hidden(message, wParam, lParam);
     }
     if (ChangesFace(message))
-        m_face.Drop();
+        DropWholeFace();
     return CStatusBarCtrl::WindowProc(message, wParam, lParam);
 }

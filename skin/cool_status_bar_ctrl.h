@@ -4,8 +4,9 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/common_controls.h"
-#include "skin/cool_face_cache.h"
 #include "skin/cool_control.h"
 #include "skin/cool_scheme.h"
 
@@ -23,7 +24,7 @@ protected:
 
 private:
     void Paint(CCoolDC& dc, const RECT& client) override;
+    bool FaceKey(std::string* key) override;
     void DrawFace(CCoolDC& dc, const RECT& client);
 
-    CCoolFaceCache m_face;
 };

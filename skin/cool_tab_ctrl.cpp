@@ -47,15 +47,14 @@ bool ChangesTabs(UINT message)
 
 } // namespace
 
-CCoolTabCtrl::CCoolTabCtrl() : m_face(1) {}
+CCoolTabCtrl::CCoolTabCtrl() = default;
 
 CCoolTabCtrl::~CCoolTabCtrl() = default;
 
 void CCoolTabCtrl::OnSchemeChanged()
 {
-    m_face.Drop();
-    if (m_hWnd != nullptr)
-        Invalidate(false);
+    CCoolControl<CTabCtrl>::OnSchemeChanged();
+    RepaintFace();
 }
 
 void CCoolTabCtrl::EnableTab(int index, bool enable)
@@ -209,17 +208,20 @@ bool CCoolTabCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRE
             return true;
         }
         if (header->code == static_cast<UINT>(TCN_SELCHANGE)) {
-            m_face.Drop();
+            DropWholeFace();
             Invalidate(false);
         }
     }
     return CTabCtrl::OnChildNotify(message, wParam, lParam, result);
 }
 
-void CCoolTabCtrl::Paint(CCoolDC& dc, const RECT& client)
+void CCoolTabCtrl::Paint(CCoolDC& dc, const RECT& client) { DrawFace(dc, client); }
+
+// Kept whole until something it shows changes (then dropped).
+bool CCoolTabCtrl::FaceKey(std::string* key)
 {
-    m_face.Draw(0, dc.GetSafeHdc(), 0, 0, client.right, client.bottom,
-                [this](CCoolDC& faceDC, const RECT& area) { DrawFace(faceDC, area); });
+    key->clear();
+    return true;
 }
 
 LRESULT CCoolTabCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -232,19 +234,26 @@ LRESULT CCoolTabCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_mousePress = true;
         result = CTabCtrl::WindowProc(message, wParam, lParam);
         m_mousePress = false;
-        m_face.Drop();
+        DropWholeFace();
         Invalidate(false);
         return result;
     }
     case WM_SIZE:
     case WM_DISPLAYCHANGE:
-        m_face.Drop();
+        DropWholeFace();
         break;
     default:
         if (ChangesTabs(message)) {
-            m_face.Drop();
-            if (message == WM_KEYDOWN)
+            DropWholeFace();
+            if (message == WM_KEYDOWN) {
                 m_keyTarget = KeyTarget(wParam);
+                // Not every platform asks before moving by keys: a key towards a
+                // disabled tab does nothing.
+                if (m_keyTarget >= 0 && m_keyTarget < GetItemCount() && !IsTabEnabled(m_keyTarget)) {
+                    m_keyTarget = -1;
+                    return 0;
+                }
+            }
             result = Hidden(message, wParam, lParam);
             m_keyTarget = -1;
             return result;

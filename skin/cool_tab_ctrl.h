@@ -5,10 +5,11 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include <vector>
 
 #include "platform/common_controls.h"
-#include "skin/cool_face_cache.h"
 #include "skin/cool_control.h"
 #include "skin/cool_scheme.h"
 
@@ -29,6 +30,7 @@ protected:
 
 private:
     void Paint(CCoolDC& dc, const RECT& client) override;
+    bool FaceKey(std::string* key) override;
     void DrawFace(CCoolDC& dc, const RECT& client);
     void DrawTab(CCoolDC& dc, int index, const RECT& rect, bool selected, RECT* frame);
     bool MaySelect();
@@ -36,7 +38,6 @@ private:
     bool PageAgreesToLeave() const;
 
     std::vector<int> m_disabled;
-    CCoolFaceCache m_face;
     bool m_mousePress = false;
     int m_keyTarget = -1;
 };

@@ -9,6 +9,7 @@
 
 #include "container_windows.h"
 #include "skin/cool_anchor_layout.h"
+#include "skin/cool_button.h"
 #include "skin/cool_messages.h"
 #include "support/dib_canvas.h"
 #include "support/message_pump.h"
@@ -171,10 +172,13 @@ TEST(CoolDialog, ResizingKeepsDefaultAnchoredControlsAndMovesAnchoredOnes)
     ProbeControl stretched(dialog.m_hWnd, {10, 40, 170, 60}, 2002);
     ProbeControl divided(dialog.m_hWnd, {0, 70, 0, 90}, 2003);
     ProbeControl unpainted(dialog.m_hWnd, {100, 10, 150, 30}, 2004);
+    CCoolButton button;
+    ASSERT_TRUE(button.Create("BUTTON", "Fixed", WS_CHILD | WS_VISIBLE, {80, 10, 140, 34}, dialog.m_hWnd, 2005));
     dialog.SpreadScheme();
     PaintPending();
     // Captured on the first paint; then the record's anchors are changed.
     ASSERT_GE(fixed.m_layout.flags, 0);
+    ASSERT_GE(button.m_layout.flags, 0);
     stretched.m_layout.flags = kAnchorLeft | kAnchorRight | kAnchorTop | kFixedHeight;
     // Stretching with no width and no right margin: the width would divide by 0.
     divided.m_layout = CoolLayout{kAnchorLeft | kAnchorTop | kFixedHeight, 0, 0, 70, 10, 0, 20};
@@ -185,6 +189,8 @@ TEST(CoolDialog, ResizingKeepsDefaultAnchoredControlsAndMovesAnchoredOnes)
     PaintPending();
     RECT rect = WindowRectIn(fixed.m_hWnd, dialog.m_hWnd);
     EXPECT_TRUE(SameRect(rect, RECT{10, 10, 70, 30}));
+    rect = WindowRectIn(button.m_hWnd, dialog.m_hWnd);
+    EXPECT_TRUE(SameRect(rect, RECT{80, 10, 140, 34}));
     rect = WindowRectIn(stretched.m_hWnd, dialog.m_hWnd);
     EXPECT_TRUE(SameRect(rect, RECT{10, 40, 290, 60})) << rect.right;
     rect = WindowRectIn(divided.m_hWnd, dialog.m_hWnd);

@@ -19,6 +19,8 @@ bool OneOfEachDialog::Open(int x, int y, bool activate)
     const INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
     m_activate = activate;
+    // No control may light up because the mouse happens to rest where it opens.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     if (!Create(IDD_ONE_OF_EACH, nullptr))
         return false;
     SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,0 +1,126 @@
+// The skinned static: its three faces, hover scrolling and its timer, and passing
+// its scheme on to its own children.
+#include <gtest/gtest.h>
+
+#include "platform/window_timer.h"
+#include "skin/cool_messages.h"
+#include "skin/cool_spread.h"
+#include "skin_probe.h"
+#include "skin_test_windows.h"
+#include "support/message_pump.h"
+#include "one_of_each_dialog.h"
+
+TEST(CoolStatic, FacesOfTheThreeStyles)
+{
+    OneOfEachDialog dialog;
+    ASSERT_TRUE(dialog.Open());
+    dialog.ApplySet(FlatProbeSet());
+    DrainMessages();
+    const HWND label = dialog.label.m_hWnd;
+    const SIZE size = ClientSize(label);
+    const RECT inside = {1, 1, size.cx - 1, size.cy - 1};
+    // Style 0: like the dialog, framed light over dark.
+    auto face = PrintFace(label);
+    EXPECT_EQ(RoleOf(dialog, CCOL_LIGHT), face->Pixel(0, 0));
+    EXPECT_EQ(RoleOf(dialog, CCOL_SHADOW), face->Pixel(size.cx - 1, size.cy - 1));
+    EXPECT_EQ(RoleOf(dialog, CCOL_BACKGROUND), face->Pixel(size.cx - 2, size.cy - 2));
+    EXPECT_TRUE(Contains(*face, inside, RoleOf(dialog, CCOL_TEXT)));
+    // Style 1: a display in the static colours; disabled it darkens.
+    EXPECT_EQ(1, dialog.label.SetStyle(1));
+    face = PrintFace(label);
+    EXPECT_EQ(RoleOf(dialog, CCOL_STATIC), face->Pixel(size.cx - 2, size.cy - 2));
+    EXPECT_TRUE(Contains(*face, inside, RoleOf(dialog, CCOL_STATICBRIGHT)));
+    dialog.label.EnableWindow(false);
+    EXPECT_EQ(RoleOf(dialog, CCOL_STATICDARK), PrintFace(label)->Pixel(size.cx - 2, size.cy - 2));
+    dialog.label.EnableWindow(true);
+    // Style 2: what lies behind it in the dialog, without a frame.
+    dialog.ApplySet(BuildBuiltInColorSets(nullptr)[3].colors);
+    EXPECT_EQ(1, dialog.label.SetStyle(2));
+    EXPECT_EQ(0, dialog.label.SetStyle(3));
+    DrainMessages();
+    face = PrintFace(label);
+    HBITMAP background = nullptr;
+    ASSERT_EQ(1, dialog.GetBkBitmap(&background));
+    RECT place = {};
+    dialog.label.GetWindowRect(&place);
+    dialog.ScreenToClient(&place);
+    DibCanvas behind(size.cx, size.cy);
+    HDC source = CreateCompatibleDC(behind.dc());
+    HGDIOBJ old = SelectObject(source, background);
+    BitBlt(behind.dc(), 0, 0, size.cx, size.cy, source, place.left, place.top, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+    for (POINT point : {POINT{0, 0}, POINT{size.cx - 1, size.cy - 1}, POINT{size.cx - 1, 0}})
+        EXPECT_EQ(behind.Pixel(point.x, point.y), face->Pixel(point.x, point.y)) << point.x << "," << point.y;
+}
+
+TEST(CoolStatic, HoverScrollingSteps)
+{
+    struct Case {
+        int y;
+        int step;
+    };
+    // A static 40 high: the centre is at 20.
+    const Case cases[] = {{0, -4}, {5, -3}, {10, -2}, {19, 0}, {20, 0}, {25, 1}, {39, 3}};
+    for (const Case& c : cases)
+        EXPECT_EQ(c.step, CCoolStatic::ScrollStepAt(c.y, 40)) << c.y;
+    EXPECT_EQ(0, CCoolStatic::ScrollStepAt(5, 0));
+
+    StatusHost host(200, 100);
+    const int timersBefore = CWindowTimer::LiveCount();
+    CCoolStatic scroller;
+    ASSERT_TRUE(scroller.Create("STATIC", "Scroll", WS_CHILD | WS_VISIBLE, {10, 10, 60, 50}, host.m_hWnd, 5));
+    scroller.SetOptions(CCoolStatic::kHoverScroll);
+    // The top: the value falls by 4 every 100 ms while the mouse stays.
+    HoverAt(scroller.m_hWnd, 5, 0);
+    EXPECT_EQ(-4, scroller.GetScrollStep());
+    EXPECT_EQ(scroller.m_hWnd, GetCapture());
+    EXPECT_EQ(timersBefore + 1, CWindowTimer::LiveCount());
+    EXPECT_EQ(CCoolStatic::kStateHot, scroller.GetState());
+    PumpFor(450);
+    const int fallen = scroller.GetScrollValue();
+    EXPECT_LE(fallen, -12);
+    EXPECT_EQ(0, fallen % 4);
+    // The centre: the value stays.
+    HoverAt(scroller.m_hWnd, 5, 20);
+    PumpFor(250);
+    EXPECT_EQ(fallen, scroller.GetScrollValue());
+    // The bottom: it rises.
+    HoverAt(scroller.m_hWnd, 5, 39);
+    PumpFor(250);
+    EXPECT_GT(scroller.GetScrollValue(), fallen);
+    // Leaving stops the timer, releases the mouse and zeroes the step.
+    HoverAt(scroller.m_hWnd, 5, 60);
+    EXPECT_EQ(timersBefore, CWindowTimer::LiveCount());
+    EXPECT_NE(scroller.m_hWnd, GetCapture());
+    EXPECT_EQ(0, scroller.GetScrollStep());
+    EXPECT_EQ(0u, scroller.GetState());
+    const int left = scroller.GetScrollValue();
+    PumpFor(250);
+    EXPECT_EQ(left, scroller.GetScrollValue());
+    EXPECT_EQ((std::vector<std::string>{"id 5", "clear"}), host.statusLog);
+}
+
+TEST(CoolStatic, PassesItsSchemeOnToItsChildren)
+{
+    StatusHost host(200, 100);
+    CCoolStatic frame;
+    ASSERT_TRUE(frame.Create("STATIC", "", WS_CHILD | WS_VISIBLE, {10, 10, 110, 60}, host.m_hWnd, 5));
+    SchemeChild inner(frame.m_hWnd, {60, 10, 100, 40});
+    SendMessageA(frame.m_hWnd, WM_COOL_SETCOLOR, CCOL_STATIC, RGB(1, 2, 3));
+    EXPECT_EQ(RGB(1, 2, 3), RoleOf(inner, CCOL_STATIC));
+    EXPECT_EQ(RoleOf(frame, CCOL_STATICBRIGHT), RoleOf(inner, CCOL_STATICBRIGHT));
+    POINT light = {0, 0};
+    SendMessageA(frame.m_hWnd, WM_COOL_SETLIGHT, 0, reinterpret_cast<LPARAM>(&light));
+    inner.GetLight(&light);
+    EXPECT_EQ(ChildLightPoint({0, 0}, {60, 10, 100, 40}, {100, 50}).x, light.x);
+    SendMessageA(frame.m_hWnd, WM_COOL_SETFLAGS, 0, RM_EMBOSSTEXT);
+    EXPECT_EQ(RM_EMBOSSTEXT, inner.GetFlags());
+    // Its face is the background its children show.
+    HBITMAP background = nullptr;
+    EXPECT_EQ(1, SendMessageA(frame.m_hWnd, WM_COOL_GETBKBITMAP, 0, reinterpret_cast<LPARAM>(&background)));
+    EXPECT_NE(nullptr, background);
+    RECT rect = {};
+    EXPECT_EQ(1, SendMessageA(frame.m_hWnd, WM_COOL_GETBKRECT, 0, reinterpret_cast<LPARAM>(&rect)));
+    EXPECT_EQ(100, rect.right - rect.left);
+}
