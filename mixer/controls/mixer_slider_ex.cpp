@@ -29,6 +29,14 @@ bool HasWindow(const std::unique_ptr<CAudioSlider>& slider)
     return slider != nullptr && slider->m_hWnd != nullptr;
 }
 
+// A slider whose meter the user turned off keeps its levels without painting them.
+void ShowLevels(CAudioSlider& slider, int levelA, int levelB)
+{
+    slider.SetLevels(levelA, levelB);
+    if (slider.GetStyle() & TBS_ENABLESELRANGE)
+        slider.Invalidate(false);
+}
+
 } // namespace
 
 const CRuntimeClass CMixerSliderEx::classCMixerSliderEx("CMixerSliderEx", &CWnd::classCWnd);
@@ -311,18 +319,13 @@ void CMixerSliderEx::UpdateMeter()
     if (newLeft == shownLeft && newRight == shownRight)
         return;
     if (!m_split) {
-        m_first->SetLevels(newLeft, newRight);
-        m_first->Invalidate(false);
+        ShowLevels(*m_first, newLeft, newRight);
         return;
     }
-    if (newLeft != shownLeft) {
-        m_first->SetLevels(newLeft, newLeft);
-        m_first->Invalidate(false);
-    }
-    if (newRight != shownRight) {
-        m_second->SetLevels(newRight, newRight);
-        m_second->Invalidate(false);
-    }
+    if (newLeft != shownLeft)
+        ShowLevels(*m_first, newLeft, newLeft);
+    if (newRight != shownRight)
+        ShowLevels(*m_second, newRight, newRight);
 }
 
 void CMixerSliderEx::EnableSliders(bool enable)

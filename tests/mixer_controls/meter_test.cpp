@@ -1,6 +1,9 @@
 // The fader's level meter, one mixer poll at a time: a louder reading shows at
 // once, a quieter one is approached by 4 positions per poll, and the readings of
 // signed, unsigned and other meters, of one channel and of split faders.
+#include <windows.h>
+#include <commctrl.h>
+
 #include "controls_test_support.h"
 #include "mixer/controls/mixer_slider_ex.h"
 
@@ -69,6 +72,13 @@ TEST_F(MeterTest, RisesAtOnceAndFallsFourPositionsPerPoll)
     Poll({-32768, -16384});
     EXPECT_EQ(std::make_pair(0, 100), Levels()) << "negative readings count by their size";
     EXPECT_TRUE(GetUpdateRect(fader->GetFirstSlider()->m_hWnd, nullptr, FALSE));
+
+    // A meter the user turned off keeps its levels without painting them.
+    fader->GetFirstSlider()->ModifyStyle(TBS_ENABLESELRANGE, 0);
+    ValidateRect(fader->GetFirstSlider()->m_hWnd, nullptr);
+    Poll({0, 0});
+    EXPECT_EQ(std::make_pair(4, 104), Levels());
+    EXPECT_FALSE(GetUpdateRect(fader->GetFirstSlider()->m_hWnd, nullptr, FALSE));
 }
 
 struct ReadingCase {
