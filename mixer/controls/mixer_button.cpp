@@ -19,12 +19,8 @@ void CMixerButton::OnControlChange(DWORD controlId, bool refresh)
     if (controlId != m_controlId)
         return;
     Update(true);
-    if (refresh) {
-        MixerControlEntry* entry = nullptr;
-        if (m_mixer != nullptr && m_mixer->FindControl(m_controlId, entry))
-            m_control = entry->control;
-        ApplyDisabledFlag();
-    }
+    if (refresh)
+        RefreshDescription();
     NotifyParent();
 }
 
@@ -77,12 +73,6 @@ void CMixerButton::ShowCheck(bool checked)
         SetCheck(check);
 }
 
-void CMixerButton::ApplyDisabledFlag()
-{
-    if (m_hWnd != nullptr)
-        EnableWindow((m_control.fdwControl & MIXERCONTROL_CONTROLF_DISABLED) == 0);
-}
-
 void CMixerButton::NotifyParent()
 {
     if (m_hWnd == nullptr)
@@ -97,13 +87,9 @@ void CMixerButton::NotifyParent()
 
 bool CMixerButton::Initialize()
 {
-    // Registered once, however often the button is initialised.
-    StopListening();
-    MixerControlEntry* entry = nullptr;
-    if (m_mixer == nullptr || !m_mixer->FindControl(m_controlId, entry))
+    if (!ReadBinding())
         return false;
     Listen(m_controlId);
-    m_control = entry->control;
     if (m_hWnd == nullptr)
         return true;
     std::string text = FieldText(m_control.szShortName);
@@ -125,30 +111,5 @@ bool CMixerButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRE
     // The click writes the new state; the parent still sees the command.
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
         Update(false);
-    return CCoolButton::OnChildNotify(message, wParam, lParam, result);
-}
-
-LRESULT CMixerButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_CREATE: {
-        const LRESULT result = CCoolButton::WindowProc(message, wParam, lParam);
-        if (result != -1)
-            Initialize();
-        return result;
-    }
-    case MM_MIXM_CONTROL_CHANGE:
-    case MM_MIXM_LINE_CHANGE:
-        if (wParam == 0 && static_cast<DWORD>(lParam) == m_controlId) {
-            Update(true);
-            return 0;
-        }
-        break;
-    case WM_DESTROY:
-        StopListening();
-        break;
-    default:
-        break;
-    }
-    return CCoolButton::WindowProc(message, wParam, lParam);
+    return CMixerBoundControl<CCoolButton>::OnChildNotify(message, wParam, lParam, result);
 }

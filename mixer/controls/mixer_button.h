@@ -7,10 +7,10 @@
 #include <windows.h>
 
 #include "mixer/controls/mixer_change_notify.h"
-#include "mixer/mixer_listener.h"
+#include "mixer/controls/mixer_bound_control.h"
 #include "skin/cool_button.h"
 
-class CMixerButton : public CCoolButton, public CMixerListener {
+class CMixerButton : public CMixerBoundControl<CCoolButton> {
 public:
     static const CRuntimeClass classCMixerButton;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCMixerButton; }
@@ -28,14 +28,13 @@ public:
     bool Initialize() override;
 
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool AnswersChangeMessages() const override { return true; }
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
     bool UpdateItem(bool fromMixer);
     bool UpdateWhole(bool fromMixer);
     void ShowCheck(bool checked);
-    void ApplyDisabledFlag();
     void NotifyParent();
 
     MixerChangeNotify m_notify = {};

@@ -7,7 +7,6 @@
 #include "mixer/controls/mixer_names.h"
 #include "mixer/mixer_device.h"
 #include "platform/dc.h"
-#include "skin/cool_parent_background.h"
 
 namespace {
 
@@ -59,13 +58,8 @@ bool CMixerMuxControl::Update(bool fromMixer)
 
 bool CMixerMuxControl::Initialize()
 {
-    StopListening();
-    MixerLineEntry* line = nullptr;
-    MixerControlEntry* entry = nullptr;
-    if (m_mixer == nullptr || !m_mixer->FindLine(m_lineId, line) || !m_mixer->FindControl(m_controlId, entry))
+    if (!ReadBinding(&m_line))
         return false;
-    m_line = line->line;
-    m_control = entry->control;
     m_items.clear();
     m_state.clear();
     if (m_control.dwControlType != MIXERCONTROL_CONTROLTYPE_MUX ||
@@ -108,34 +102,16 @@ void CMixerMuxControl::CreateItemButtons(const MIXERCONTROLDETAILS* names)
     }
 }
 
-int CMixerMuxControl::GetBkBitmap(HBITMAP* bitmap)
-{
-    RECT ignored;
-    return m_hWnd != nullptr && GetParentBackground(m_hWnd, bitmap, &ignored) ? 1 : 0;
-}
-
-int CMixerMuxControl::GetBkRect(RECT* rect)
-{
-    HBITMAP ignored = nullptr;
-    return m_hWnd != nullptr && GetParentBackground(m_hWnd, &ignored, rect) ? 1 : 0;
-}
-
 LRESULT CMixerMuxControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE: {
-        const LRESULT result = CCoolStatic::WindowProc(message, wParam, lParam);
-        if (result != -1 && m_items.empty())
-            Initialize();
-        return result;
-    }
     case WM_PAINT: {
         // The item buttons draw; the column itself shows nothing.
         CPaintDC validate(m_hWnd);
         return 0;
     }
     case WM_SETFONT: {
-        const LRESULT result = CCoolStatic::WindowProc(message, wParam, lParam);
+        const LRESULT result = CMixerBoundControl<CCoolStatic>::WindowProc(message, wParam, lParam);
         for (const auto& item : m_items)
             if (item->m_hWnd != nullptr)
                 item->SetFont(reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0);
@@ -147,18 +123,8 @@ LRESULT CMixerMuxControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    case MM_MIXM_CONTROL_CHANGE:
-    case MM_MIXM_LINE_CHANGE:
-        if (wParam == 0 && static_cast<DWORD>(lParam) == m_controlId) {
-            Update(true);
-            return 0;
-        }
-        break;
-    case WM_DESTROY:
-        StopListening();
-        break;
     default:
         break;
     }
-    return CCoolStatic::WindowProc(message, wParam, lParam);
+    return CMixerBoundControl<CCoolStatic>::WindowProc(message, wParam, lParam);
 }

@@ -8,11 +8,11 @@
 #include <memory>
 #include <vector>
 
-#include "mixer/mixer_listener.h"
+#include "mixer/controls/mixer_bound_control.h"
 #include "skin/cool_button.h"
 #include "skin/cool_static.h"
 
-class CMixerMuxControl : public CCoolStatic, public CMixerListener {
+class CMixerMuxControl : public CMixerBoundControl<CCoolStatic> {
 public:
     static const CRuntimeClass classCMixerMuxControl;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCMixerMuxControl; }
@@ -30,10 +30,12 @@ public:
     CCoolButton* GetItemButton(int index) const;
 
     // Its item buttons show the page behind the column, which it does not draw.
-    int GetBkBitmap(HBITMAP* bitmap) override;
-    int GetBkRect(RECT* rect) override;
+    int GetBkBitmap(HBITMAP* bitmap) override { return ParentBkBitmap(bitmap); }
+    int GetBkRect(RECT* rect) override { return ParentBkRect(rect); }
 
 protected:
+    bool InitializesOnCreate() const override { return m_items.empty(); }
+    bool AnswersChangeMessages() const override { return true; }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

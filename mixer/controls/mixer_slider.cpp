@@ -10,13 +10,8 @@ void CMixerSlider::OnControlChange(DWORD controlId, bool refresh)
     if (controlId != m_controlId)
         return;
     Update(true);
-    if (refresh) {
-        MixerControlEntry* entry = nullptr;
-        if (m_mixer != nullptr && m_mixer->FindControl(m_controlId, entry))
-            m_control = entry->control;
-        if (m_hWnd != nullptr)
-            EnableWindow((m_control.fdwControl & MIXERCONTROL_CONTROLF_DISABLED) == 0);
-    }
+    if (refresh)
+        RefreshDescription();
 }
 
 bool CMixerSlider::Update(bool fromMixer)
@@ -40,16 +35,13 @@ bool CMixerSlider::Update(bool fromMixer)
 
 bool CMixerSlider::Initialize()
 {
-    StopListening();
-    MixerControlEntry* entry = nullptr;
-    if (m_mixer == nullptr || !m_mixer->FindControl(m_controlId, entry))
+    if (!ReadBinding())
         return false;
     Listen(m_controlId);
-    m_control = entry->control;
     if (m_hWnd == nullptr)
         return true;
     SetRange(0, StepsMaximum(m_control.Metrics.cSteps), true);
-    EnableWindow((m_control.fdwControl & MIXERCONTROL_CONTROLF_DISABLED) == 0);
+    ApplyDisabledFlag();
     Update(true);
     return true;
 }
@@ -59,23 +51,5 @@ bool CMixerSlider::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRE
     // The move is written; the parent still sees the scroll message.
     if (message == WM_HSCROLL || message == WM_VSCROLL)
         Update(false);
-    return CAudioSlider::OnChildNotify(message, wParam, lParam, result);
-}
-
-LRESULT CMixerSlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_CREATE: {
-        const LRESULT result = CAudioSlider::WindowProc(message, wParam, lParam);
-        if (result != -1)
-            Initialize();
-        return result;
-    }
-    case WM_DESTROY:
-        StopListening();
-        break;
-    default:
-        break;
-    }
-    return CAudioSlider::WindowProc(message, wParam, lParam);
+    return CMixerBoundControl<CAudioSlider>::OnChildNotify(message, wParam, lParam, result);
 }

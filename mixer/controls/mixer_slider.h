@@ -6,10 +6,10 @@
 
 #include <windows.h>
 
-#include "mixer/mixer_listener.h"
+#include "mixer/controls/mixer_bound_control.h"
 #include "skin/audio_slider.h"
 
-class CMixerSlider : public CAudioSlider, public CMixerListener {
+class CMixerSlider : public CMixerBoundControl<CAudioSlider> {
 public:
     static const CRuntimeClass classCMixerSlider;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCMixerSlider; }
@@ -21,6 +21,5 @@ public:
     bool Initialize() override;
 
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

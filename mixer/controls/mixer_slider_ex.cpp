@@ -8,7 +8,6 @@
 #include "mixer/controls/mixer_control_ids.h"
 #include "mixer/mixer_device.h"
 #include "platform/dc.h"
-#include "skin/cool_parent_background.h"
 
 namespace {
 
@@ -63,12 +62,8 @@ void CMixerSliderEx::OnControlChange(DWORD controlId, bool refresh)
 {
     if (controlId == m_controlId) {
         Update(true);
-        if (refresh) {
-            MixerControlEntry* entry = nullptr;
-            if (m_mixer != nullptr && m_mixer->FindControl(m_controlId, entry))
-                m_control = entry->control;
-            ApplyDisabledFlag();
-        }
+        if (refresh)
+            RefreshDescription();
     } else if (m_meter && controlId == m_meterId) {
         UpdateMeter();
     }
@@ -76,14 +71,8 @@ void CMixerSliderEx::OnControlChange(DWORD controlId, bool refresh)
 
 bool CMixerSliderEx::Initialize()
 {
-    // Registered once, however often the fader is initialised.
-    StopListening();
-    MixerLineEntry* line = nullptr;
-    MixerControlEntry* entry = nullptr;
-    if (m_mixer == nullptr || !m_mixer->FindLine(m_lineId, line) || !m_mixer->FindControl(m_controlId, entry))
+    if (!ReadBinding(&m_line))
         return false;
-    m_line = line->line;
-    m_control = entry->control;
     Listen(m_controlId);
     if (m_meter && !BindMeter()) {
         m_meter = false;
@@ -335,33 +324,9 @@ void CMixerSliderEx::EnableSliders(bool enable)
             slider->EnableWindow(enable);
 }
 
-void CMixerSliderEx::ApplyDisabledFlag()
-{
-    if (m_hWnd != nullptr)
-        EnableWindow((m_control.fdwControl & MIXERCONTROL_CONTROLF_DISABLED) == 0);
-}
-
-int CMixerSliderEx::GetBkBitmap(HBITMAP* bitmap)
-{
-    RECT ignored;
-    return m_hWnd != nullptr && GetParentBackground(m_hWnd, bitmap, &ignored) ? 1 : 0;
-}
-
-int CMixerSliderEx::GetBkRect(RECT* rect)
-{
-    HBITMAP ignored = nullptr;
-    return m_hWnd != nullptr && GetParentBackground(m_hWnd, &ignored, rect) ? 1 : 0;
-}
-
 LRESULT CMixerSliderEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE: {
-        const LRESULT result = CCoolStatic::WindowProc(message, wParam, lParam);
-        if (result != -1 && m_first == nullptr)
-            Initialize();
-        return result;
-    }
     case WM_PAINT: {
         // The sliders draw; the fader itself shows nothing.
         CPaintDC validate(m_hWnd);
@@ -374,15 +339,12 @@ LRESULT CMixerSliderEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         WriteBalance();
         break;
     case WM_ENABLE: {
-        const LRESULT result = CCoolStatic::WindowProc(message, wParam, lParam);
+        const LRESULT result = CMixerBoundControl<CCoolStatic>::WindowProc(message, wParam, lParam);
         EnableSliders(wParam != 0);
         return result;
     }
-    case WM_DESTROY:
-        StopListening();
-        break;
     default:
         break;
     }
-    return CCoolStatic::WindowProc(message, wParam, lParam);
+    return CMixerBoundControl<CCoolStatic>::WindowProc(message, wParam, lParam);
 }

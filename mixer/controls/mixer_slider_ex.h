@@ -11,11 +11,11 @@
 
 #include <memory>
 
-#include "mixer/mixer_listener.h"
+#include "mixer/controls/mixer_bound_control.h"
 #include "skin/audio_slider.h"
 #include "skin/cool_static.h"
 
-class CMixerSliderEx : public CCoolStatic, public CMixerListener {
+class CMixerSliderEx : public CMixerBoundControl<CCoolStatic> {
 public:
     static const CRuntimeClass classCMixerSliderEx;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCMixerSliderEx; }
@@ -43,10 +43,11 @@ public:
     DWORD GetMeterId() const { return m_meterId; }
 
     // The sliders show the window behind the fader, which it does not draw.
-    int GetBkBitmap(HBITMAP* bitmap) override;
-    int GetBkRect(RECT* rect) override;
+    int GetBkBitmap(HBITMAP* bitmap) override { return ParentBkBitmap(bitmap); }
+    int GetBkRect(RECT* rect) override { return ParentBkRect(rect); }
 
 protected:
+    bool InitializesOnCreate() const override { return m_first == nullptr; }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -62,7 +63,6 @@ private:
     void UpdateMeter();
     bool ReadMeter(int64_t* left, int64_t* right);
     void EnableSliders(bool enable);
-    void ApplyDisabledFlag();
 
     MIXERLINEA m_line = {};
     std::unique_ptr<CAudioSlider> m_first;
