@@ -9,6 +9,7 @@
 #include <string>
 
 #include "controls_test_support.h"
+#include "mixer/controls/mixer_slider.h"
 #include "mixer/controls/mixer_slider_ex.h"
 
 namespace {
@@ -122,6 +123,25 @@ TEST_F(FaderTest, BalanceKeysWriteTheLouderChannelToOneSideAndSilenceKeepsTheBal
     EXPECT_EQ(-31, balance.GetPos());
     fader->GetFirstSlider()->SendMessage(WM_KEYDOWN, VK_HOME, 0);
     EXPECT_EQ((std::vector<LONG>{kFull, 0}), DeviceValues(volume));
+}
+
+TEST_F(FaderTest, SingleSliderShowsAndWritesOneValue)
+{
+    Start(PlaybackLayout({LineWith("Test", 1, {FaderControl(0, kFull, 32)})}));
+    volume = ControlOf("Test", MIXERCONTROL_CONTROLTYPE_VOLUME);
+    CMixerSlider slider;
+    slider.Bind(&Mixer(), LineOf("Test"), volume);
+    ASSERT_TRUE(slider.Create(TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE | TBS_VERT, {10, 10, 40, 200},
+                              Host().m_hWnd, 1001));
+    EXPECT_EQ(1u, Mixer().RegistrationCount());
+    ASSERT_TRUE(Devices().SetFromOutside(0, volume, {32768}));
+    DrainMessages();
+    EXPECT_EQ(16, slider.GetPos());
+    // The trackbar's scroll message reaches its parent, which offers it to the slider first.
+    slider.SendMessage(WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_EQ(std::vector<LONG>{31 * 2114}, DeviceValues(volume));
+    slider.DestroyWindow();
+    EXPECT_EQ(0u, Mixer().RegistrationCount());
 }
 
 } // namespace
