@@ -105,6 +105,7 @@
 #define IDS_ABOUT_FORMAT                4111  /* three %s: short name, program version, driver version */
 #define IDS_MISC_GLOBAL_HOTKEYS         4135
 #define IDS_MISC_COLOR_SETUP            5017
+#define IDS_SAVE_FAILED                 5020  /* a settings file could not be saved */
 
 /* Tab labels of the main sheet; the character after "&" is the page's access key */
 #define IDS_PAGE_PLAYBACK               4125

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "panel_ids.h"
 #include "skin/cool_property_sheet.h"
 
 class CMixerDevice;
@@ -22,7 +23,7 @@ public:
     const CRuntimeClass* GetRuntimeClass() const override { return &classCMixerPropertySheet; }
 
     // The application's icon, shown as the sheet's large icon.
-    static constexpr UINT kSheetIconId = 130;
+    static constexpr UINT kSheetIconId = IDI_PANEL;
     // The buttons a mixer sheet does without: Cancel, Apply, OK, Help.
     static constexpr int kRemovedButtons[] = {IDCANCEL, 0x3021, IDOK, IDHELP};
 

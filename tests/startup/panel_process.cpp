@@ -1,0 +1,101 @@
+#include "startup/panel_process.h"
+
+#include "support/message_pump.h"
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context)
+{
+    WindowSearch* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window))
+        search->found.push_back(window);
+    return TRUE;
+}
+
+std::string Caption(HWND window)
+{
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+} // namespace
+
+std::string PanelExecutable()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    folder = folder.substr(0, folder.find_last_of('\\')); // tests
+    folder = folder.substr(0, folder.find_last_of('\\')); // the build folder
+    return folder + "\\Halvard 5.1+.exe";
+}
+
+PanelProcess::PanelProcess(const std::string& arguments, const std::string& simCard)
+{
+    SetEnvironmentVariableA("HALVARD_SIMCARD", simCard.empty() ? nullptr : simCard.c_str());
+    std::string commandLine = "\"" + PanelExecutable() + "\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
+        m_process = PROCESS_INFORMATION();
+    SetEnvironmentVariableA("HALVARD_SIMCARD", nullptr);
+}
+
+PanelProcess::~PanelProcess()
+{
+    if (!Started())
+        return;
+    if (IsRunning()) {
+        TerminateProcess(m_process.hProcess, 1);
+        WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+}
+
+bool PanelProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) const
+{
+    const bool ended = PumpUntil([this] { return !IsRunning(); }, timeoutMs);
+    if (ended && exitCode != nullptr)
+        GetExitCodeProcess(m_process.hProcess, exitCode);
+    return ended;
+}
+
+bool PanelProcess::IsRunning() const
+{
+    return Started() && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::vector<HWND> PanelProcess::VisibleWindows() const
+{
+    WindowSearch search{m_process.dwProcessId, {}};
+    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND PanelProcess::WaitForWindow(const std::string& caption, DWORD timeoutMs) const
+{
+    HWND found = nullptr;
+    PumpUntil([&] {
+        for (HWND window : VisibleWindows())
+            if (Caption(window) == caption)
+                found = window;
+        return found != nullptr;
+    }, timeoutMs);
+    return found;
+}
+
+std::string MessageBoxText(HWND box)
+{
+    char text[1024] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
+    return text;
+}

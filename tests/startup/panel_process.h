@@ -1,0 +1,36 @@
+#pragma once
+// The panel executable started as a user starts it: its own process, the
+// simulated card chosen through the environment, its windows found by process.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The panel beside the test programs' folder.
+std::string PanelExecutable();
+
+class PanelProcess {
+public:
+    // Starts the panel with the arguments; simCard names the HALVARD_SIMCARD model
+    // (empty: the machine's own devices, which have no card).
+    PanelProcess(const std::string& arguments, const std::string& simCard);
+    ~PanelProcess(); // ends it when it still runs
+    PanelProcess(const PanelProcess&) = delete;
+    PanelProcess& operator=(const PanelProcess&) = delete;
+
+    bool Started() const { return m_process.hProcess != nullptr; }
+    DWORD Id() const { return m_process.dwProcessId; }
+    // True when it ended within the time; its exit code then.
+    bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
+    bool IsRunning() const;
+    // Its visible top-level windows now.
+    std::vector<HWND> VisibleWindows() const;
+    // Its first visible top-level window with that caption, waited for; null when none came.
+    HWND WaitForWindow(const std::string& caption, DWORD timeoutMs) const;
+
+private:
+    PROCESS_INFORMATION m_process = {};
+};
+
+// A message box's text (its static control).
+std::string MessageBoxText(HWND box);
