@@ -80,9 +80,7 @@ bool CMixerSliderEx::Initialize()
     }
     if (m_hWnd == nullptr)
         return true;
-    RECT client = {};
-    GetClientRect(&client);
-    LayOutSliders(client.bottom);
+    LayOutSliders();
     Update(true);
     ApplyDisabledFlag();
     return true;
@@ -98,11 +96,12 @@ bool CMixerSliderEx::BindMeter()
     return true;
 }
 
-void CMixerSliderEx::LayOutSliders(int height)
+void CMixerSliderEx::LayOutSliders()
 {
     RECT client = {};
     GetClientRect(&client);
     const int width = client.right;
+    const int height = client.bottom;
     const DWORD steps = m_control.Metrics.cSteps;
     const int top = StepsMaximum(steps);
     const DWORD meterStyle = m_meter ? TBS_ENABLESELRANGE : 0;
@@ -111,19 +110,19 @@ void CMixerSliderEx::LayOutSliders(int height)
     const int verticalTop = m_meter ? height - 1 : top;
     int frequency = FaderTickFrequency(steps, height);
     if (IsStereo() && m_split) {
-        PlaceSlider(m_first, kFaderFirstSliderId, vertical, {0, 1, width / 2, height - 1}, true);
-        PlaceSlider(m_second, kFaderSecondSliderId, vertical, {width / 2, 1, width, height - 1}, true);
+        PlaceSlider(m_first, kFaderFirstSliderId, vertical, {0, 1, width / 2, height - 1});
+        PlaceSlider(m_second, kFaderSecondSliderId, vertical, {width / 2, 1, width, height - 1});
         m_second->SetRange(0, verticalTop);
         if (m_meter)
             frequency = MeterTickFrequency(height);
     } else if (IsStereo()) {
-        PlaceSlider(m_first, kFaderFirstSliderId, vertical, {0, 1, width, height - kBalanceSpace}, true);
+        PlaceSlider(m_first, kFaderFirstSliderId, vertical, {0, 1, width, height - kBalanceSpace});
         PlaceSlider(m_second, kFaderSecondSliderId, WS_CHILD | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS,
-                    {0, height - kBalanceHeight, width, height - 1}, true);
+                    {0, height - kBalanceHeight, width, height - 1});
         // The balance: centre 0, negative when the left channel is louder.
         m_second->SetRange(-top, top);
     } else {
-        PlaceSlider(m_first, kFaderFirstSliderId, vertical, {0, 1, width, height - 1}, true);
+        PlaceSlider(m_first, kFaderFirstSliderId, vertical, {0, 1, width, height - 1});
         if (HasWindow(m_second)) {
             m_second->EnableWindow(false);
             m_second->ShowWindow(SW_HIDE);
@@ -139,19 +138,17 @@ void CMixerSliderEx::LayOutSliders(int height)
     }
 }
 
-void CMixerSliderEx::PlaceSlider(std::unique_ptr<CAudioSlider>& slider, int id, DWORD style, const RECT& rect,
-                                 bool visible)
+void CMixerSliderEx::PlaceSlider(std::unique_ptr<CAudioSlider>& slider, int id, DWORD style, const RECT& rect)
 {
     if (slider == nullptr)
         slider = std::make_unique<CAudioSlider>();
     if (slider->m_hWnd == nullptr) {
-        slider->Create(TRACKBAR_CLASSA, "", style | (visible ? WS_VISIBLE : 0), rect, m_hWnd, static_cast<UINT>(id));
+        slider->Create(TRACKBAR_CLASSA, "", style | WS_VISIBLE, rect, m_hWnd, static_cast<UINT>(id));
         return;
     }
     slider->ModifyStyle(kLayoutStyles, style & kLayoutStyles);
     slider->MoveWindow(rect);
-    if (visible)
-        slider->ShowWindow(SW_SHOWNA);
+    slider->ShowWindow(SW_SHOWNA);
 }
 
 bool CMixerSliderEx::Update(bool fromMixer)

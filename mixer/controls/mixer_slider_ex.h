@@ -53,8 +53,9 @@ protected:
 private:
     bool IsStereo() const { return m_line.cChannels >= 2; }
     bool BindMeter();
-    void LayOutSliders(int height);
-    void PlaceSlider(std::unique_ptr<CAudioSlider>& slider, int id, DWORD style, const RECT& rect, bool visible);
+    void LayOutSliders();
+    // Creates the slider, or gives the one there the style bits and place; shown.
+    void PlaceSlider(std::unique_ptr<CAudioSlider>& slider, int id, DWORD style, const RECT& rect);
     bool ShowMono(int64_t span);
     bool ShowStereo(int64_t span);
     bool ShowSplit(int64_t span);
