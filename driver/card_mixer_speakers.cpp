@@ -13,17 +13,21 @@ namespace {
 
 constexpr DWORD kDriverKeySize = 512;
 
-CRegistry MachineRegistry(const char* path)
+// The 3D software's keys below Software are shared with the 32-bit panel: they take
+// kSharedSoftwareView.
+CRegistry MachineRegistry(const char* path, REGSAM view = 0)
 {
     CRegistry registry;
     registry.SetKey(HKEY_LOCAL_MACHINE, path);
+    registry.SetView(view);
     return registry;
 }
 
-DWORD ReadNumber(const char* path, const char* valueName, DWORD fallback, const char* subPath = nullptr)
+DWORD ReadNumber(const char* path, const char* valueName, DWORD fallback, const char* subPath = nullptr,
+                 REGSAM view = 0)
 {
     DWORD value = 0;
-    if (!MachineRegistry(path).QueryDword(valueName, &value, subPath))
+    if (!MachineRegistry(path, view).QueryDword(valueName, &value, subPath))
         return fallback;
     return value;
 }
@@ -57,8 +61,8 @@ void CCardMixer::LoadSpeakerAnd3DSettings()
     m_reverb = ReadNumber(kDriverBasicsKey, kReverbValue, 0);
     m_mp3Acceleration = ReadNumber(kDriverBasicsKey, kMP3AccelerationValue, 0);
     m_stereoExpansion = ReadNumber(kDriverBasicsKey, kStereoExpansionValue, 0);
-    m_a3dSplashScreen = ReadNumber(kA3DSettingsKey, kSplashScreenValue, 0);
-    m_macroFX = ReadNumber(kSensauraKey, kMacroFXValue, 0, kMacroFXSubkey);
+    m_a3dSplashScreen = ReadNumber(kA3DSettingsKey, kSplashScreenValue, 0, nullptr, kSharedSoftwareView);
+    m_macroFX = ReadNumber(kSensauraKey, kMacroFXValue, 0, kMacroFXSubkey, kSharedSoftwareView);
 }
 
 void CCardMixer::LoadAecSettings() { ReadAecMode(); }
@@ -161,13 +165,15 @@ int CCardMixer::SetStereoExpansion(DWORD enabled)
 int CCardMixer::SetA3DSplashScreen(DWORD enabled)
 {
     m_a3dSplashScreen = OnOff(enabled);
-    return MachineRegistry(kA3DSettingsKey).SetDword(kSplashScreenValue, m_a3dSplashScreen);
+    return MachineRegistry(kA3DSettingsKey, kSharedSoftwareView)
+        .SetDword(kSplashScreenValue, m_a3dSplashScreen);
 }
 
 int CCardMixer::SetMacroFX(DWORD enabled)
 {
     m_macroFX = OnOff(enabled);
-    return MachineRegistry(kSensauraKey).SetDword(kMacroFXValue, m_macroFX, kMacroFXSubkey);
+    return MachineRegistry(kSensauraKey, kSharedSoftwareView)
+        .SetDword(kMacroFXValue, m_macroFX, kMacroFXSubkey);
 }
 
 DWORD CCardMixer::ReadAecMode()

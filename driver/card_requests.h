@@ -1,13 +1,13 @@
 #pragma once
 // The driver channel: control codes, commands, properties and the request records
 // exchanged with the card's driver. The driver reads and writes these records in
-// the caller's memory (buffering method "neither"), so their 32-bit layouts are fixed.
+// the caller's memory (buffering method "neither"). Fields that may carry an address
+// are pointer-sized: the 32-bit layout is the driver channel's fixed one, the 64-bit
+// layout the natural one of the same declarations; both are asserted below.
 
 #include <windows.h>
 
 #include <cstddef>
-
-static_assert(sizeof(void*) == 4, "the driver records carry 32-bit pointers");
 
 // The card's device interface class.
 constexpr GUID kCardInterfaceClass = {
@@ -81,10 +81,11 @@ struct HardwareInfo {
 // The driver fills the whole record although only this much is passed as input.
 constexpr DWORD kHardwareInfoInputLength = 28;
 
+// Any argument may carry a buffer's address, depending on the command.
 struct CommandRequest {
     DWORD size; // always sizeof(CommandRequest)
     DWORD command;
-    DWORD arguments[4];
+    DWORD_PTR arguments[4];
 };
 
 struct PropertyRequest {
@@ -104,16 +105,16 @@ struct RegistryWriteRequest {
     DWORD length;
 };
 
-// A pointer carried in a 32-bit command argument.
-inline DWORD PointerArgument(const void* pointer)
+// A pointer carried in a command argument, whole on either architecture.
+inline DWORD_PTR PointerArgument(const void* pointer)
 {
-    return static_cast<DWORD>(reinterpret_cast<DWORD_PTR>(pointer));
+    return reinterpret_cast<DWORD_PTR>(pointer);
 }
 
 template <typename T>
-T* ArgumentPointer(DWORD argument)
+T* ArgumentPointer(DWORD_PTR argument)
 {
-    return reinterpret_cast<T*>(static_cast<DWORD_PTR>(argument));
+    return reinterpret_cast<T*>(argument);
 }
 
 static_assert(IOCTL_CARD_HW_OPEN == 0x1D2027 && IOCTL_CARD_HW_INFO == 0x1D202B
@@ -126,11 +127,30 @@ static_assert(sizeof(HardwareInfo) == 68 && offsetof(HardwareInfo, cookie) == 4
                   && offsetof(HardwareInfo, fourChannelCapable) == 28
                   && offsetof(HardwareInfo, sixChannelCapable) == 32,
               "hardware information record");
-static_assert(sizeof(CommandRequest) == 24 && offsetof(CommandRequest, arguments) == 8,
-              "command record");
 static_assert(sizeof(PropertyRequest) == 20 && offsetof(PropertyRequest, value1) == 12
                   && offsetof(PropertyRequest, value2) == 16,
               "property record");
-static_assert(sizeof(RegistryWriteRequest) == 24 && offsetof(RegistryWriteRequest, kind) == 12
+static_assert(sizeof(void*) == 4 || sizeof(void*) == 8, "32-bit or 64-bit Windows");
+#ifdef _WIN64
+static_assert(sizeof(CommandRequest) == 40 && offsetof(CommandRequest, command) == 4
+                  && offsetof(CommandRequest, arguments) == 8
+                  && offsetof(CommandRequest, arguments[3]) == 32,
+              "64-bit command record");
+static_assert(sizeof(RegistryWriteRequest) == 48 && offsetof(RegistryWriteRequest, keyPath) == 8
+                  && offsetof(RegistryWriteRequest, valueName) == 16
+                  && offsetof(RegistryWriteRequest, kind) == 24
+                  && offsetof(RegistryWriteRequest, data) == 32
+                  && offsetof(RegistryWriteRequest, length) == 40,
+              "64-bit registry-write record");
+#else
+static_assert(sizeof(CommandRequest) == 24 && offsetof(CommandRequest, command) == 4
+                  && offsetof(CommandRequest, arguments) == 8
+                  && offsetof(CommandRequest, arguments[3]) == 20,
+              "32-bit command record");
+static_assert(sizeof(RegistryWriteRequest) == 24 && offsetof(RegistryWriteRequest, keyPath) == 4
+                  && offsetof(RegistryWriteRequest, valueName) == 8
+                  && offsetof(RegistryWriteRequest, kind) == 12
+                  && offsetof(RegistryWriteRequest, data) == 16
                   && offsetof(RegistryWriteRequest, length) == 20,
-              "registry-write record");
+              "32-bit registry-write record");
+#endif

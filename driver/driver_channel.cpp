@@ -13,9 +13,14 @@
 
 namespace {
 
-// The fixed head of the ANSI interface detail record in the 32-bit layout.
-constexpr DWORD kDetailHeadSize = 5;
-static_assert(sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A) == kDetailHeadSize, "32-bit detail head");
+// The fixed head of the ANSI interface detail record: the size field the system
+// checks, 5 on 32-bit and 8 on 64-bit systems.
+constexpr DWORD kDetailHeadSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
+#ifdef _WIN64
+static_assert(kDetailHeadSize == 8, "64-bit detail head");
+#else
+static_assert(kDetailHeadSize == 5, "32-bit detail head");
+#endif
 // A device path longer than this is not believed.
 constexpr DWORD kMaximumDetailSize = 4096;
 
@@ -152,7 +157,8 @@ DWORD CDriverChannel::Call(DWORD controlCode, void* record, DWORD inputLength, D
     return status;
 }
 
-DWORD CDriverChannel::SendCommand(DWORD command, DWORD first, DWORD second, DWORD third, DWORD fourth)
+DWORD CDriverChannel::SendCommand(DWORD command, DWORD_PTR first, DWORD_PTR second, DWORD_PTR third,
+                                  DWORD_PTR fourth)
 {
     CommandRequest request = {sizeof(CommandRequest), command, {first, second, third, fourth}};
     return Call(IOCTL_CARD_COMMAND, &request, sizeof(request), kStatusNotAnswered);

@@ -25,8 +25,9 @@ public:
     HANDLE Handle() const { return m_device; }
     bool IsOpen() const { return m_device != INVALID_HANDLE_VALUE; }
 
-    DWORD SendCommand(DWORD command, DWORD first = 0, DWORD second = 0, DWORD third = 0,
-                      DWORD fourth = 0);
+    // Arguments are numbers or, through PointerArgument, whole addresses.
+    DWORD SendCommand(DWORD command, DWORD_PTR first = 0, DWORD_PTR second = 0, DWORD_PTR third = 0,
+                      DWORD_PTR fourth = 0);
     DWORD QueryProperty(DWORD property);
     // value1 and value2 receive what the driver wrote back (unchanged otherwise).
     DWORD GetProperty(DWORD property, DWORD& value1, DWORD& value2);

@@ -18,6 +18,8 @@ CRegistry AutostartValues()
 {
     CRegistry registry;
     registry.SetKey(HKEY_LOCAL_MACHINE, kAutostartKey);
+    // One autostart value for the 32-bit and the 64-bit panel.
+    registry.SetView(kSharedSoftwareView);
     return registry;
 }
 

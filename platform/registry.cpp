@@ -49,7 +49,7 @@ std::string CRegistry::PathOf(const char* subPath) const
 int CRegistry::DeleteValue(const char* valueName, const char* subPath)
 {
     RegistryKey key;
-    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS))
+    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS | m_view))
         return 0;
     return RegDeleteValueA(key.Get(), valueName) == ERROR_SUCCESS ? 1 : 0;
 }
@@ -60,7 +60,7 @@ int CRegistry::DeleteKey(const char* keyName, const char* subPath)
     if (!IsNamed(keyName))
         return 0;
     RegistryKey key;
-    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS))
+    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS | m_view))
         return 0;
     return SHDeleteKeyA(key.Get(), keyName) == ERROR_SUCCESS ? 1 : 0;
 }
@@ -70,10 +70,10 @@ int CRegistry::CreateKey(const char* keyName, const char* subPath, DWORD options
     if (keyName == nullptr)
         return 0;
     RegistryKey key;
-    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS))
+    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS | m_view))
         return 0;
     RegistryKey created;
-    return created.Create(key.Get(), keyName, options, access) ? 1 : 0;
+    return created.Create(key.Get(), keyName, options, access | m_view) ? 1 : 0;
 }
 
 int CRegistry::QueryDword(const char* valueName, DWORD* value, const char* subPath)
@@ -81,7 +81,7 @@ int CRegistry::QueryDword(const char* valueName, DWORD* value, const char* subPa
     if (value == nullptr)
         return 0;
     RegistryKey key;
-    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS))
+    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS | m_view))
         return 0;
     DWORD word = 0;
     DWORD size = sizeof(word);
@@ -95,10 +95,10 @@ int CRegistry::QueryDword(const char* valueName, DWORD* value, const char* subPa
 namespace {
 
 // Opens the key for writing, creating it (and any missing parents) when needed.
-bool OpenForWriting(RegistryKey& key, HKEY root, const std::string& path)
+bool OpenForWriting(RegistryKey& key, HKEY root, const std::string& path, REGSAM view)
 {
-    return key.Open(root, path.c_str(), KEY_ALL_ACCESS)
-        || key.Create(root, path.c_str(), REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS);
+    return key.Open(root, path.c_str(), KEY_ALL_ACCESS | view)
+        || key.Create(root, path.c_str(), REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS | view);
 }
 
 } // namespace
@@ -106,7 +106,7 @@ bool OpenForWriting(RegistryKey& key, HKEY root, const std::string& path)
 int CRegistry::SetDword(const char* valueName, DWORD value, const char* subPath)
 {
     RegistryKey key;
-    if (!OpenForWriting(key, m_root, PathOf(subPath)))
+    if (!OpenForWriting(key, m_root, PathOf(subPath), m_view))
         return 0;
     return RegSetValueExA(key.Get(), valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                           sizeof(value)) == ERROR_SUCCESS ? 1 : 0;
@@ -118,7 +118,7 @@ int CRegistry::SetBinary(const char* valueName, const void* data, DWORD byteCoun
     if (data == nullptr && byteCount != 0)
         return 0;
     RegistryKey key;
-    if (!OpenForWriting(key, m_root, PathOf(subPath)))
+    if (!OpenForWriting(key, m_root, PathOf(subPath), m_view))
         return 0;
     return RegSetValueExA(key.Get(), valueName, 0, REG_BINARY, static_cast<const BYTE*>(data),
                           byteCount) == ERROR_SUCCESS ? 1 : 0;
@@ -129,7 +129,7 @@ int CRegistry::SetString(const char* valueName, const char* text, const char* su
     if (text == nullptr)
         return 0;
     RegistryKey key;
-    if (!OpenForWriting(key, m_root, PathOf(subPath)))
+    if (!OpenForWriting(key, m_root, PathOf(subPath), m_view))
         return 0;
     const DWORD size = static_cast<DWORD>(std::strlen(text) + 1);
     return RegSetValueExA(key.Get(), valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
@@ -141,7 +141,7 @@ int CRegistry::QueryRaw(const char* valueName, void* data, DWORD* byteCount, con
     if (data == nullptr || byteCount == nullptr)
         return 0;
     RegistryKey key;
-    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS))
+    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS | m_view))
         return 0;
     return RegQueryValueExA(key.Get(), valueName, nullptr, nullptr, static_cast<BYTE*>(data),
                             byteCount) == ERROR_SUCCESS ? 1 : 0;
@@ -167,7 +167,7 @@ int CRegistry::QueryValue(const char* valueName, char* buffer, DWORD bufferSize,
 int CRegistry::CountEntries(Count what, const char* subPath)
 {
     RegistryKey key;
-    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS))
+    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS | m_view))
         return -1;
     DWORD subkeys = 0;
     DWORD values = 0;
@@ -206,7 +206,7 @@ int CRegistry::EnumName(Count what, DWORD index, char* name, DWORD bufferSize, c
     if (count < 0 || index >= static_cast<DWORD>(count))
         return 0;
     RegistryKey key;
-    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS))
+    if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS | m_view))
         return 0;
     DWORD chars = bufferSize;
     const LONG result = what == Count::Values

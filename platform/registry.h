@@ -6,6 +6,15 @@
 
 #include <string>
 
+// The registry view of keys below HKLM\Software that the 64-bit panel shares with the
+// 32-bit one (the autostart value, the 3D software's switches): the 32-bit view,
+// which a 32-bit build sees anyway.
+#ifdef _WIN64
+constexpr REGSAM kSharedSoftwareView = KEY_WOW64_32KEY;
+#else
+constexpr REGSAM kSharedSoftwareView = 0;
+#endif
+
 class CRegistry {
 public:
     CRegistry();
@@ -14,6 +23,9 @@ public:
     // Accepts the classes-root, current-user, local-machine, users and
     // current-config roots only; anything else leaves the selection unchanged.
     int SetKey(HKEY root, const char* basePath);
+    // The registry view every operation opens its keys in: 0 (the process's own),
+    // KEY_WOW64_32KEY or KEY_WOW64_64KEY.
+    void SetView(REGSAM view) { m_view = view & (KEY_WOW64_32KEY | KEY_WOW64_64KEY); }
 
     int DeleteValue(const char* valueName, const char* subPath = nullptr);
     // Deletes the subkey together with everything below it.
@@ -57,4 +69,5 @@ private:
 
     HKEY m_root;
     std::string m_basePath;
+    REGSAM m_view = 0;
 };

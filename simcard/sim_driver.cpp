@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 SimDriver::SimDriver(SimCardModel model)
     : m_mediaDevices{MatchingMediaDevice("{4D36E96C-E325-11CE-BFC1-08002BE10318}\\0001")}
@@ -105,7 +106,7 @@ DWORD SimDriver::Answer(DWORD controlCode, void* input, DWORD inputLength, SimDr
             return kSimStatusInvalidParameter;
         const CommandRequest& request = *static_cast<const CommandRequest*>(input);
         entry.code = request.command;
-        std::memcpy(entry.arguments, request.arguments, sizeof(entry.arguments));
+        std::copy(std::begin(request.arguments), std::end(request.arguments), entry.arguments);
         if (FaultFor(controlCode, request.command, fault))
             return fault;
         if (request.size != sizeof(CommandRequest))
@@ -179,7 +180,7 @@ DWORD SimDriver::Command(const CommandRequest& request)
 
 DWORD SimDriver::EffectCommand(const CommandRequest& request)
 {
-    const DWORD* a = request.arguments;
+    const DWORD_PTR* a = request.arguments;
     switch (request.command) {
     case CMD_EQ_RELOAD:
     case CMD_EQ_ON:
@@ -200,7 +201,7 @@ DWORD SimDriver::EffectCommand(const CommandRequest& request)
     case CMD_WAVETABLE_STATIC_IMAGE:
         if (a[0] > 1)
             return kSimStatusInvalidParameter;
-        m_state.wavetable.staticImage = a[0];
+        m_state.wavetable.staticImage = static_cast<DWORD>(a[0]);
         ++m_state.wavetable.staticImageCommands;
         return 0;
     default:

@@ -24,7 +24,7 @@ constexpr DWORD kSimStatusNotSupported = 0xC00000BB;
 struct SimDriverRequest {
     DWORD controlCode = 0;
     DWORD code = 0;            // command or property; 0 for the other control codes
-    DWORD arguments[4] = {};   // command arguments, or value1 and value2 of a property
+    DWORD_PTR arguments[4] = {}; // command arguments (whole), or value1 and value2 of a property
     DWORD inputLength = 0;
     DWORD status = 0;          // the status answered; none when the request was dropped
     bool answered = false;

@@ -31,7 +31,7 @@ bool ReadStored(HKEY key, const char* valueName, std::vector<BYTE>& data)
 DWORD SimDriver::EqualizerCommand(const CommandRequest& request)
 {
     SimEqualizerState& equalizer = m_state.equalizer;
-    const DWORD* a = request.arguments;
+    const DWORD_PTR* a = request.arguments;
     switch (request.command) {
     case CMD_EQ_RELOAD: {
         char ratePath[256];
@@ -87,7 +87,8 @@ DWORD SimDriver::EqualizerCommand(const CommandRequest& request)
         if (levels == nullptr)
             return kSimStatusInvalidParameter;
         // Never more than the buffer's length says.
-        const DWORD count = std::min(a[1] / 4, std::min(equalizer.bands, kMaximumPeakBands));
+        const DWORD count = static_cast<DWORD>(
+            std::min<DWORD_PTR>(a[1] / 4, std::min(equalizer.bands, kMaximumPeakBands)));
         ++equalizer.phase;
         for (DWORD band = 0; band < count; ++band) {
             DWORD level = 0;

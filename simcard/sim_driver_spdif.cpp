@@ -9,12 +9,12 @@
 
 namespace {
 
-bool IsSourceEndpoint(DWORD endpoint)
+bool IsSourceEndpoint(DWORD_PTR endpoint)
 {
     return endpoint == EP_SPDIF_IN || endpoint == EP_MAIN_MIX || endpoint == EP_SOFTWARE_DVD;
 }
 
-bool IsDestinationEndpoint(DWORD endpoint)
+bool IsDestinationEndpoint(DWORD_PTR endpoint)
 {
     return endpoint == EP_MAIN_MIX || endpoint == EP_SPDIF_OUT;
 }
@@ -24,8 +24,9 @@ bool IsDestinationEndpoint(DWORD endpoint)
 DWORD SimDriver::SpdifCommand(const CommandRequest& request)
 {
     SimSpdifState& spdif = m_state.spdif;
-    const DWORD source = request.arguments[0];
-    const DWORD destination = request.arguments[1];
+    // Whole arguments: a number with high bits set is no endpoint on 64-bit systems.
+    const DWORD_PTR source = request.arguments[0];
+    const DWORD_PTR destination = request.arguments[1];
     auto route = std::find_if(spdif.routes.begin(), spdif.routes.end(), [&](const SimSpdifRoute& r) {
         return r.source == source && r.destination == destination;
     });
@@ -39,7 +40,7 @@ DWORD SimDriver::SpdifCommand(const CommandRequest& request)
         const bool refused = destination == EP_SPDIF_OUT && IsSpdifSourceRefused(spdif, source);
         const bool connected = !busy && !refused;
         if (connected && route == spdif.routes.end())
-            spdif.routes.push_back({source, destination});
+            spdif.routes.push_back({static_cast<DWORD>(source), static_cast<DWORD>(destination)});
         if (DWORD* result = ArgumentPointer<DWORD>(request.arguments[3]))
             *result = connected ? 0 : 1;
         return 0;
@@ -54,7 +55,7 @@ DWORD SimDriver::SpdifCommand(const CommandRequest& request)
         if (source != EP_SPDIF_IN || destination != EP_MAIN_MIX)
             return kSimStatusInvalidParameter;
         spdif.sensing = true;
-        spdif.sensingInterval = request.arguments[2];
+        spdif.sensingInterval = static_cast<DWORD>(request.arguments[2]);
         return 0;
     case CMD_SPDIF_STOP_SENSING:
         if (source != EP_SPDIF_IN || destination != EP_MAIN_MIX)
@@ -64,8 +65,8 @@ DWORD SimDriver::SpdifCommand(const CommandRequest& request)
     case CMD_SPDIF_CHANNEL_STATUS:
         if (source < 1 || source > 2 || destination < 1 || destination > 2)
             return kSimStatusInvalidParameter;
-        spdif.copyPermitted = source;
-        spdif.preEmphasis = destination;
+        spdif.copyPermitted = static_cast<DWORD>(source);
+        spdif.preEmphasis = static_cast<DWORD>(destination);
         return 0;
     case CMD_SPDIF_INPUT_STATUS: {
         DWORD* status = ArgumentPointer<DWORD>(request.arguments[2]);

@@ -27,7 +27,7 @@ DWORD StoredNumber(const char* path, const char* valueName)
 DWORD SimDriver::SpeakerCommand(const CommandRequest& request)
 {
     SimSpeakerState& speakers = m_state.speakers;
-    const DWORD* a = request.arguments;
+    const DWORD_PTR* a = request.arguments;
     switch (request.command) {
     case CMD_STEREO_EXPANSION_ON:
     case CMD_STEREO_EXPANSION_OFF:
@@ -37,11 +37,11 @@ DWORD SimDriver::SpeakerCommand(const CommandRequest& request)
         speakers.storedAecState = StoredNumber(kAecKey, kAecStateValue);
         if (a[0] > kAecAlways)
             return kSimStatusInvalidParameter;
-        speakers.aecMode = a[0];
+        speakers.aecMode = static_cast<DWORD>(a[0]);
         return 0;
     case CMD_SPEAKER_CONFIG: {
         speakers.storedSpeakerConfig = StoredNumber(kDriverBasicsKey, kSpeakerConfigValue);
-        const DWORD code = a[0] & 0xFF;
+        const DWORD code = static_cast<DWORD>(a[0] & 0xFF);
         // The card plays what it has channels for.
         const bool known = code == kSpeakerHeadphones || code == kSpeakerStereo
             || (code == kSpeakerQuad && m_state.fourChannelCapable)

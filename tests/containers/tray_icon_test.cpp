@@ -7,6 +7,7 @@
 
 #include "notify_recorder.h"
 #include "platform/tray_icon.h"
+#include "support/arch_layout.h"
 
 TEST(TrayIcon, RecordIsTheClassicFormWithMessageIconAndTip)
 {
@@ -21,7 +22,7 @@ TEST(TrayIcon, RecordIsTheClassicFormWithMessageIconAndTip)
         ASSERT_EQ(1u, recorder.Calls().size());
         const NOTIFYICONDATAA& record = recorder.Calls()[0].record;
         EXPECT_EQ(static_cast<DWORD>(NIM_ADD), recorder.Calls()[0].action);
-        EXPECT_EQ(488u, record.cbSize);
+        EXPECT_EQ(OnArch(488, 504), record.cbSize); // the classic form of each architecture
         EXPECT_EQ(owner, record.hWnd);
         EXPECT_EQ(1u, record.uID);
         EXPECT_EQ(7u, record.uFlags);
@@ -39,7 +40,7 @@ TEST(TrayIcon, RecordIsTheClassicFormWithMessageIconAndTip)
     const NOTIFYICONDATAA& removal = recorder.Calls().back().record;
     EXPECT_EQ(owner, removal.hWnd);
     EXPECT_EQ(1u, removal.uID);
-    EXPECT_EQ(488u, removal.cbSize);
+    EXPECT_EQ(OnArch(488, 504), removal.cbSize);
 }
 
 TEST(TrayIcon, RefusedIconIsNotDeletedLater)

@@ -7,6 +7,7 @@
 #include "driver/driver_keys.h"
 #include "simcard/sim_driver.h"
 #include "simcard/sim_system.h"
+#include "support/arch_layout.h"
 #include "support/registry_guard.h"
 
 #include <gtest/gtest.h>
@@ -19,28 +20,31 @@ namespace {
 
 const char* kServiceEnumKey = "SYSTEM\\CurrentControlSet\\Services\\dizuda\\Enum";
 
-TEST(DriverRecords, SizesOffsetsAndCodes)
+// The 32-bit layout is the driver channel's own; the 64-bit one carries whole addresses.
+TEST(DriverRecords, SizesOffsetsAndCodesOfEachArchitecture)
 {
-    EXPECT_EQ(12u, sizeof(HardwareOpenRequest));
-    EXPECT_EQ(8u, offsetof(HardwareOpenRequest, cookie));
-    EXPECT_EQ(68u, sizeof(HardwareInfo));
-    EXPECT_EQ(4u, offsetof(HardwareInfo, cookie));
-    EXPECT_EQ(28u, offsetof(HardwareInfo, fourChannelCapable));
-    EXPECT_EQ(32u, offsetof(HardwareInfo, sixChannelCapable));
-    EXPECT_EQ(24u, sizeof(CommandRequest));
-    EXPECT_EQ(4u, offsetof(CommandRequest, command));
-    EXPECT_EQ(8u, offsetof(CommandRequest, arguments));
-    EXPECT_EQ(20u, offsetof(CommandRequest, arguments[3]));
-    EXPECT_EQ(20u, sizeof(PropertyRequest));
-    EXPECT_EQ(4u, offsetof(PropertyRequest, property));
-    EXPECT_EQ(12u, offsetof(PropertyRequest, value1));
-    EXPECT_EQ(16u, offsetof(PropertyRequest, value2));
-    EXPECT_EQ(24u, sizeof(RegistryWriteRequest));
-    EXPECT_EQ(4u, offsetof(RegistryWriteRequest, keyPath));
-    EXPECT_EQ(8u, offsetof(RegistryWriteRequest, valueName));
-    EXPECT_EQ(12u, offsetof(RegistryWriteRequest, kind));
-    EXPECT_EQ(16u, offsetof(RegistryWriteRequest, data));
-    EXPECT_EQ(20u, offsetof(RegistryWriteRequest, length));
+    ExpectLayout({
+        {"HardwareOpenRequest", sizeof(HardwareOpenRequest), 12, 12},
+        {"HardwareOpenRequest.cookie", offsetof(HardwareOpenRequest, cookie), 8, 8},
+        {"HardwareInfo", sizeof(HardwareInfo), 68, 68},
+        {"HardwareInfo.cookie", offsetof(HardwareInfo, cookie), 4, 4},
+        {"HardwareInfo.fourChannelCapable", offsetof(HardwareInfo, fourChannelCapable), 28, 28},
+        {"HardwareInfo.sixChannelCapable", offsetof(HardwareInfo, sixChannelCapable), 32, 32},
+        {"CommandRequest", sizeof(CommandRequest), 24, 40},
+        {"CommandRequest.command", offsetof(CommandRequest, command), 4, 4},
+        {"CommandRequest.arguments", offsetof(CommandRequest, arguments), 8, 8},
+        {"CommandRequest.arguments[3]", offsetof(CommandRequest, arguments[3]), 20, 32},
+        {"PropertyRequest", sizeof(PropertyRequest), 20, 20},
+        {"PropertyRequest.property", offsetof(PropertyRequest, property), 4, 4},
+        {"PropertyRequest.value1", offsetof(PropertyRequest, value1), 12, 12},
+        {"PropertyRequest.value2", offsetof(PropertyRequest, value2), 16, 16},
+        {"RegistryWriteRequest", sizeof(RegistryWriteRequest), 24, 48},
+        {"RegistryWriteRequest.keyPath", offsetof(RegistryWriteRequest, keyPath), 4, 8},
+        {"RegistryWriteRequest.valueName", offsetof(RegistryWriteRequest, valueName), 8, 16},
+        {"RegistryWriteRequest.kind", offsetof(RegistryWriteRequest, kind), 12, 24},
+        {"RegistryWriteRequest.data", offsetof(RegistryWriteRequest, data), 16, 32},
+        {"RegistryWriteRequest.length", offsetof(RegistryWriteRequest, length), 20, 40},
+    });
     const DWORD codes[] = {IOCTL_CARD_HW_OPEN, IOCTL_CARD_HW_INFO, IOCTL_CARD_COMMAND,
                            IOCTL_CARD_PROPERTY_QUERY, IOCTL_CARD_PROPERTY_GET,
                            IOCTL_CARD_PROPERTY_SET, IOCTL_CARD_REGISTRY_WRITE};
@@ -99,7 +103,7 @@ TEST_F(DriverChannelTest, StatusWordConvention)
     const SimDriverRequest& logged = m_driver.Log().back();
     EXPECT_EQ(IOCTL_CARD_COMMAND, logged.controlCode);
     EXPECT_EQ(CMD_SOURCE_POSITION, logged.code);
-    EXPECT_EQ(24u, logged.inputLength);
+    EXPECT_EQ(OnArch(24, 40), logged.inputLength);
     EXPECT_EQ(3u, logged.arguments[0]);
     EXPECT_EQ(0xC0u, logged.arguments[2]);
     EXPECT_EQ(0x40, m_driver.State().speakers.balance[3]);
@@ -123,6 +127,33 @@ TEST_F(DriverChannelTest, StatusWordConvention)
     EXPECT_EQ(5u, value1);
     EXPECT_EQ(6u, value2);
     EXPECT_EQ(logged_before, m_driver.Log().size());
+}
+
+TEST_F(DriverChannelTest, DriverTakesOnlyItsArchitecturesRecordSizes)
+{
+    CDriverChannel channel;
+    channel.Attach(OpenCardDevice());
+    ASSERT_TRUE(channel.IsOpen());
+    auto send = [&](DWORD controlCode, void* record, size_t length) {
+        DWORD status = kStatusNotAnswered;
+        DWORD returned = 0;
+        DeviceApi().deviceIoControl(channel.Handle(), controlCode, record, static_cast<DWORD>(length),
+                                    &status, sizeof(status), &returned, nullptr);
+        return status;
+    };
+    CommandRequest command = {sizeof(CommandRequest), CMD_EQ_ON, {}};
+    EXPECT_EQ(0u, send(IOCTL_CARD_COMMAND, &command, sizeof(command)));
+    command.size = static_cast<DWORD>(OnArch(40, 24)); // the other architecture's record
+    EXPECT_EQ(kSimStatusInvalidParameter, send(IOCTL_CARD_COMMAND, &command, sizeof(command)));
+    command.size = sizeof(CommandRequest);
+    EXPECT_EQ(kSimStatusInvalidParameter, send(IOCTL_CARD_COMMAND, &command, OnArch(20, 24)));
+
+    const DWORD number = 1;
+    RegistryWriteRequest write = {1, kDriverBasicsKey, "Unused", kRegistryWriteNumber, &number,
+                                  sizeof(number)};
+    EXPECT_EQ(kSimStatusInvalidParameter,
+              send(IOCTL_CARD_REGISTRY_WRITE, &write, OnArch(20, 24)));
+    EXPECT_EQ(OnArch(20, 24), m_driver.Log().back().inputLength);
 }
 
 TEST_F(DriverChannelTest, ClosedAndInvalidHandlesFailAsWindowsDoes)
@@ -251,8 +282,9 @@ TEST(SystemVersion, PlaysTheGivenSystem)
         EXPECT_EQ(5u, QuerySystemVersion().major);
         EXPECT_EQ(0u, QuerySystemVersion().minor);
     }
-    EXPECT_EQ(5u, QuerySystemVersion().major); // the prefix plays XP
-    EXPECT_EQ(1u, QuerySystemVersion().minor);
+    // The prefix plays XP (5.1), or XP x64 (5.2) for a 64-bit build.
+    EXPECT_EQ(5u, QuerySystemVersion().major);
+    EXPECT_EQ(OnArch(1, 2), QuerySystemVersion().minor);
 }
 
 class PublishDriverKeyTest : public DriverChannelTest {

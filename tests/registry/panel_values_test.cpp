@@ -1,11 +1,13 @@
 // The panel's own values and their defaults, in the local-machine keys they live in.
 #include "platform/panel_values.h"
 
+#include "platform/registry.h"
 #include "support/registry_guard.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -105,7 +107,7 @@ TEST_F(PanelValuesTest, StoredValuesOfTheWrongSizeAreReadSafely)
 TEST(Autostart, PresenceReadAndRemoval)
 {
     const char* name = "Halvard Tests Autostart";
-    RegistryValueGuard guard(HKEY_LOCAL_MACHINE, kAutostartKey, name);
+    RegistryValueGuard guard(HKEY_LOCAL_MACHINE, kAutostartKey, name, kSharedSoftwareView);
     RemoveAutostart(name);
     EXPECT_FALSE(IsAutostartOn(name));
 
@@ -118,13 +120,45 @@ TEST(Autostart, PresenceReadAndRemoval)
     // A text that does not fit the start-up buffer is refused, never cut.
     const std::string tooLong(kAutostartBufferSize, 'x');
     ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, kAutostartKey, name, REG_SZ, tooLong.data(),
-                              static_cast<DWORD>(tooLong.size())));
+                              static_cast<DWORD>(tooLong.size()), kSharedSoftwareView));
     EXPECT_FALSE(ReadAutostart(name, data, sizeof(data)));
     EXPECT_STREQ("", data);
 
     EXPECT_TRUE(RemoveAutostart(name));
     EXPECT_FALSE(IsAutostartOn(name));
     EXPECT_FALSE(RemoveAutostart(nullptr));
+}
+
+// What the 32-bit panel wrote, in the 32-bit registry view, the 64-bit panel finds,
+// changes and removes there; its own view keeps nothing.
+TEST(Autostart, SharedWithThe32BitPanel)
+{
+    const bool wide = sizeof(void*) == 8;
+    const REGSAM thirtyTwoBitView = wide ? KEY_WOW64_32KEY : 0; // a 32-bit build has no other
+    const char* name = "Halvard Tests Shared Autostart";
+    RegistryValueGuard guard(HKEY_LOCAL_MACHINE, kAutostartKey, name, thirtyTwoBitView);
+    RegistryValueGuard ownViewGuard(HKEY_LOCAL_MACHINE, kAutostartKey, name);
+    DeleteRawValue(HKEY_LOCAL_MACHINE, kAutostartKey, name);
+    const char written[] = "\"C:\\Program Files\\Halvard\\Halvard 5.1+.exe\" minimize";
+    ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, kAutostartKey, name, REG_SZ, written, sizeof(written),
+                              thirtyTwoBitView));
+
+    EXPECT_TRUE(IsAutostartOn(name));
+    char data[kAutostartBufferSize];
+    ASSERT_TRUE(ReadAutostart(name, data, sizeof(data)));
+    EXPECT_STREQ(written, data);
+
+    ASSERT_TRUE(WriteAutostart(name, "changed"));
+    DWORD type = 0;
+    std::vector<BYTE> stored;
+    ASSERT_TRUE(ReadRawValue(HKEY_LOCAL_MACHINE, kAutostartKey, name, type, stored, thirtyTwoBitView));
+    EXPECT_EQ(std::string("changed") + '\0', std::string(stored.begin(), stored.end()));
+    if (wide) {
+        EXPECT_FALSE(ReadRawValue(HKEY_LOCAL_MACHINE, kAutostartKey, name, type, stored, KEY_WOW64_64KEY));
+    }
+
+    EXPECT_TRUE(RemoveAutostart(name));
+    EXPECT_FALSE(ReadRawValue(HKEY_LOCAL_MACHINE, kAutostartKey, name, type, stored, thirtyTwoBitView));
 }
 
 } // namespace

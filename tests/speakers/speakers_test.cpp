@@ -3,6 +3,7 @@
 // word's normalisation and the order "registry first, then the driver".
 #include "driver/driver_keys.h"
 #include "driver/speaker_keys.h"
+#include "platform/registry.h"
 #include "support/card_bench.h"
 
 #include <gtest/gtest.h>
@@ -16,10 +17,11 @@ const std::string kBasics = kDriverBasicsKey;
 const std::string kDsConfig = std::string(kBenchDriverKey) + kDirectSoundSpeakerConfigKey;
 const std::string kDsType = std::string(kBenchDriverKey) + kDirectSoundSpeakerTypeKey;
 const std::string kDsDefaults = std::string(kBenchDriverKey) + kDirectSoundMixerDefaultsKey;
+const std::string kMacroFXKey = std::string(kSensauraKey) + "\\" + kMacroFXSubkey;
 
-std::vector<BYTE> Stored(const std::string& key, const char* name, DWORD type)
+std::vector<BYTE> Stored(const std::string& key, const char* name, DWORD type, REGSAM view = 0)
 {
-    const StoredValue value = ReadMachineValue(key, name);
+    const StoredValue value = ReadMachineValue(key, name, view);
     if (!value.found || value.type != type)
         return {};
     return value.data;
@@ -80,8 +82,8 @@ TEST_F(SpeakerTest, StartUpOfEachModelSendsExactlyItsRequests)
         for (const char* value : {kSensaura3DValue, kReverbValue, kMP3AccelerationValue, kStereoExpansionValue})
             WriteMachineNumber(kBasics, value, 1, REG_BINARY);
         WriteMachineNumber(kAecKey, kAecStateValue, 2, REG_BINARY);
-        WriteMachineNumber(kA3DSettingsKey, kSplashScreenValue, 1, REG_DWORD);
-        WriteMachineNumber(std::string(kSensauraKey) + "\\" + kMacroFXSubkey, kMacroFXValue, 1, REG_DWORD);
+        WriteMachineNumber(kA3DSettingsKey, kSplashScreenValue, 1, REG_DWORD, kSharedSoftwareView);
+        WriteMachineNumber(kMacroFXKey, kMacroFXValue, 1, REG_DWORD, kSharedSoftwareView);
         ASSERT_TRUE(bench.Start(c.model));
         const std::vector<std::string> expected = {
             "open",
@@ -214,7 +216,7 @@ TEST_F(SpeakerTest, SwitchesAreStoredWithoutTellingTheDriver)
     ASSERT_TRUE(bench.Start(SimCardModel::Six));
     CCardMixer& mixer = bench.Mixer();
     bench.Driver().ClearLog();
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, "Software\\Sensaura");
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, kSensauraKey, kSharedSoftwareView);
     EXPECT_EQ(1, mixer.SetSensaura3D(1));
     EXPECT_EQ(1, mixer.SetReverb(1));
     EXPECT_EQ(1, mixer.SetMP3Acceleration(1));
@@ -224,10 +226,15 @@ TEST_F(SpeakerTest, SwitchesAreStoredWithoutTellingTheDriver)
     for (const char* value : {kSensaura3DValue, kReverbValue, kMP3AccelerationValue})
         EXPECT_EQ(NumberBytes(1), Stored(kBasics, value, REG_BINARY)) << value;
     // The two keys of the 3D software are created when missing and hold numbers.
-    EXPECT_EQ(NumberBytes(1), Stored(kA3DSettingsKey, kSplashScreenValue, REG_DWORD));
-    EXPECT_EQ(NumberBytes(1), Stored("Software\\Sensaura\\crlds3d", kMacroFXValue, REG_DWORD));
+    EXPECT_EQ(NumberBytes(1), Stored(kA3DSettingsKey, kSplashScreenValue, REG_DWORD, kSharedSoftwareView));
+    EXPECT_EQ(NumberBytes(1), Stored(kMacroFXKey, kMacroFXValue, REG_DWORD, kSharedSoftwareView));
+    // They are shared with the 32-bit panel: a 64-bit build leaves its own view alone.
+    if (sizeof(void*) == 8) {
+        EXPECT_FALSE(ReadMachineValue(kA3DSettingsKey, kSplashScreenValue, KEY_WOW64_64KEY).found);
+        EXPECT_FALSE(ReadMachineValue(kMacroFXKey, kMacroFXValue, KEY_WOW64_64KEY).found);
+    }
     mixer.SetMacroFX(0);
-    EXPECT_EQ(NumberBytes(0), Stored("Software\\Sensaura\\crlds3d", kMacroFXValue, REG_DWORD));
+    EXPECT_EQ(NumberBytes(0), Stored(kMacroFXKey, kMacroFXValue, REG_DWORD, kSharedSoftwareView));
     EXPECT_EQ(0u, mixer.GetMacroFX());
 }
 

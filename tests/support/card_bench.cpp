@@ -1,6 +1,7 @@
 #include "support/card_bench.h"
 
 #include "driver/driver_keys.h"
+#include "platform/registry.h"
 #include "simcard/sim_card.h"
 
 const char* const kBenchDriverKey =
@@ -8,7 +9,7 @@ const char* const kBenchDriverKey =
 
 CardBench::CardBench(const CardBenchOptions& options)
     : m_driverTree(HKEY_LOCAL_MACHINE, kDriverSettingsKey)
-    , m_sensaura(HKEY_LOCAL_MACHINE, "Software\\Sensaura")
+    , m_sensaura(HKEY_LOCAL_MACHINE, "Software\\Sensaura", kSharedSoftwareView)
     , m_instance(HKEY_LOCAL_MACHINE, kBenchDriverKey)
     , m_mixerStore(HKEY_CURRENT_USER, options.mixerStoreKey)
 {
@@ -78,10 +79,10 @@ int CardBench::IndexOfRegistryWrite(const std::string& keyPath, const std::strin
     return -1;
 }
 
-StoredValue ReadMachineValue(const std::string& path, const std::string& name)
+StoredValue ReadMachineValue(const std::string& path, const std::string& name, REGSAM view)
 {
     StoredValue value;
-    value.found = ReadRawValue(HKEY_LOCAL_MACHINE, path, name, value.type, value.data);
+    value.found = ReadRawValue(HKEY_LOCAL_MACHINE, path, name, value.type, value.data, view);
     return value;
 }
 
@@ -90,9 +91,10 @@ bool WriteMachineBinary(const std::string& path, const std::string& name, const 
     return WriteRawValue(HKEY_LOCAL_MACHINE, path, name, REG_BINARY, data, size);
 }
 
-bool WriteMachineNumber(const std::string& path, const std::string& name, DWORD value, DWORD type)
+bool WriteMachineNumber(const std::string& path, const std::string& name, DWORD value, DWORD type,
+                        REGSAM view)
 {
-    return WriteRawValue(HKEY_LOCAL_MACHINE, path, name, type, &value, sizeof(value));
+    return WriteRawValue(HKEY_LOCAL_MACHINE, path, name, type, &value, sizeof(value), view);
 }
 
 std::vector<BYTE> Bytes(std::initializer_list<int> values)

@@ -63,14 +63,16 @@ private:
     std::unique_ptr<CCardMixer> m_mixer;
 };
 
-// Registry helpers for the checks: a value's type and bytes, a number, a text.
+// Registry helpers for the checks: a value's type and bytes, a number, a text. Keys
+// shared with the 32-bit panel take kSharedSoftwareView.
 struct StoredValue {
     bool found = false;
     DWORD type = 0;
     std::vector<BYTE> data;
 };
-StoredValue ReadMachineValue(const std::string& path, const std::string& name);
+StoredValue ReadMachineValue(const std::string& path, const std::string& name, REGSAM view = 0);
 bool WriteMachineBinary(const std::string& path, const std::string& name, const void* data, DWORD size);
-bool WriteMachineNumber(const std::string& path, const std::string& name, DWORD value, DWORD type);
+bool WriteMachineNumber(const std::string& path, const std::string& name, DWORD value, DWORD type,
+                        REGSAM view = 0);
 std::vector<BYTE> Bytes(std::initializer_list<int> values);
 std::vector<BYTE> NumberBytes(DWORD value);

@@ -2,12 +2,12 @@
 
 namespace {
 
-void SaveTree(HKEY root, const std::string& base, const std::string& relative,
+void SaveTree(HKEY root, REGSAM view, const std::string& base, const std::string& relative,
               std::vector<RegistryTreeGuard::SavedKey>& keys)
 {
     const std::string path = relative.empty() ? base : base + "\\" + relative;
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS)
         return;
     RegistryTreeGuard::SavedKey saved;
     saved.path = relative;
@@ -23,7 +23,7 @@ void SaveTree(HKEY root, const std::string& base, const std::string& relative,
         RegistryTreeGuard::SavedValue value;
         value.name.assign(name, nameSize);
         value.type = type;
-        ReadRawValue(root, path, value.name, value.type, value.data);
+        ReadRawValue(root, path, value.name, value.type, value.data, view);
         saved.values.push_back(value);
     }
     for (DWORD index = 0;; ++index) {
@@ -37,29 +37,33 @@ void SaveTree(HKEY root, const std::string& base, const std::string& relative,
     RegCloseKey(key);
     keys.push_back(saved);
     for (const std::string& subkey : subkeys)
-        SaveTree(root, base, relative.empty() ? subkey : relative + "\\" + subkey, keys);
+        SaveTree(root, view, base, relative.empty() ? subkey : relative + "\\" + subkey, keys);
 }
 
 } // namespace
 
-RegistryTreeGuard::RegistryTreeGuard(HKEY root, const std::string& path)
-    : m_root(root), m_path(path), m_parents(root, path), m_existed(RegistryKeyExists(root, path))
+RegistryTreeGuard::RegistryTreeGuard(HKEY root, const std::string& path, REGSAM view)
+    : m_root(root)
+    , m_view(view)
+    , m_path(path)
+    , m_parents(root, path, view)
+    , m_existed(RegistryKeyExists(root, path, view))
 {
     if (m_existed)
-        SaveTree(root, path, std::string(), m_keys);
+        SaveTree(root, view, path, std::string(), m_keys);
 }
 
 RegistryTreeGuard::~RegistryTreeGuard()
 {
-    DeleteKeyTree(m_root, m_path);
+    DeleteKeyTree(m_root, m_path, m_view);
     for (const SavedKey& key : m_keys) {
         const std::string path = key.path.empty() ? m_path : m_path + "\\" + key.path;
         HKEY created = nullptr;
-        if (RegCreateKeyExA(m_root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created,
-                            nullptr) == ERROR_SUCCESS)
+        if (RegCreateKeyExA(m_root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | m_view, nullptr,
+                            &created, nullptr) == ERROR_SUCCESS)
             RegCloseKey(created);
         for (const SavedValue& value : key.values)
             WriteRawValue(m_root, path, value.name, value.type, value.data.data(),
-                          static_cast<DWORD>(value.data.size()));
+                          static_cast<DWORD>(value.data.size()), m_view);
     }
 }

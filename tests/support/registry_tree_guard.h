@@ -11,7 +11,7 @@
 
 class RegistryTreeGuard {
 public:
-    RegistryTreeGuard(HKEY root, const std::string& path);
+    RegistryTreeGuard(HKEY root, const std::string& path, REGSAM view = 0);
     ~RegistryTreeGuard();
     RegistryTreeGuard(const RegistryTreeGuard&) = delete;
     RegistryTreeGuard& operator=(const RegistryTreeGuard&) = delete;
@@ -28,6 +28,7 @@ public:
 
 private:
     HKEY m_root;
+    REGSAM m_view;
     std::string m_path;
     RegistryKeyGuard m_parents;
     bool m_existed;
