@@ -2,12 +2,15 @@
 // then the application object's start-up, message loop and exit.
 #include <windows.h>
 
+#include "app/generic_mixer_sheet.h"
 #include "app/panel_app.h"
 #include "simcard/sim_card_switch.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     InstallSimulatedCardFromEnvironment();
+    if (IsGenericMixerSheetRequested())
+        return RunGenericMixerSheet();
     CPanelApp app;
     return app.Main();
 }

@@ -33,15 +33,20 @@ bool CMixerListener::Listen(DWORD controlId)
 
 void CMixerListener::Unbind()
 {
+    StopListening();
+    m_mixer = nullptr;
+    m_controlId = 0;
+    m_lineId = 0;
+}
+
+void CMixerListener::StopListening()
+{
     // Taken out first: a removal may call back into this listener.
     std::vector<DWORD> registrations;
     registrations.swap(m_registrations);
     if (m_mixer != nullptr)
         for (DWORD controlId : registrations)
             m_mixer->RemoveListener(controlId, this);
-    m_mixer = nullptr;
-    m_controlId = 0;
-    m_lineId = 0;
 }
 
 void CMixerListener::ForgetMixer(const CMixerDevice* mixer)

@@ -28,6 +28,9 @@ public:
     void Bind(CMixerDevice* mixer, DWORD lineId, DWORD controlId);
     // Ends every registration made with Listen and forgets the binding.
     void Unbind();
+    // Ends every registration made with Listen; the binding stays, so a control
+    // whose window goes can register again when it gets a new one.
+    void StopListening();
 
     DWORD LineId() const { return m_lineId; }
     DWORD ControlId() const { return m_controlId; }
