@@ -112,7 +112,8 @@ void CMixerSliderEx::LayOutSliders()
     if (IsStereo() && m_split) {
         PlaceSlider(m_first, kFaderFirstSliderId, vertical, {0, 1, width / 2, height - 1});
         PlaceSlider(m_second, kFaderSecondSliderId, vertical, {width / 2, 1, width, height - 1});
-        m_second->SetRange(0, verticalTop);
+        if (HasWindow(m_second))
+            m_second->SetRange(0, verticalTop);
         if (m_meter)
             frequency = MeterTickFrequency(height);
     } else if (IsStereo()) {
@@ -120,7 +121,8 @@ void CMixerSliderEx::LayOutSliders()
         PlaceSlider(m_second, kFaderSecondSliderId, WS_CHILD | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS,
                     {0, height - kBalanceHeight, width, height - 1});
         // The balance: centre 0, negative when the left channel is louder.
-        m_second->SetRange(-top, top);
+        if (HasWindow(m_second))
+            m_second->SetRange(-top, top);
     } else {
         PlaceSlider(m_first, kFaderFirstSliderId, vertical, {0, 1, width, height - 1});
         if (HasWindow(m_second)) {
@@ -128,7 +130,9 @@ void CMixerSliderEx::LayOutSliders()
             m_second->ShowWindow(SW_HIDE);
         }
     }
-    m_first->SetRange(0, verticalTop);
+    // A slider the system could not make is left out; the fader then shows nothing.
+    if (HasWindow(m_first))
+        m_first->SetRange(0, verticalTop);
     for (CAudioSlider* slider : {m_first.get(), m_second.get()}) {
         if (slider == nullptr || slider->m_hWnd == nullptr)
             continue;
