@@ -90,6 +90,10 @@ CCoolPropertyPage* VUDO4Ruruz::Page(MainSheetPage page) const
 
 BOOL VUDO4Ruruz::OnInitDialog()
 {
+    // The window is not on the screen until it is shown: nothing polls before.
+    m_visible = false;
+    if (m_card != nullptr)
+        m_card->PauseMeterPolling(true);
     ApplyStoredColours();
     const BOOL result = CMixerPropertySheet::OnInitDialog();
     LabelTabs();
@@ -263,8 +267,36 @@ LRESULT VUDO4Ruruz::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_HELP:
         // Neither F1 nor a help button opens help.
         return TRUE;
+    case WM_WINDOWPOSCHANGED: {
+        // Showing, hiding, minimising and restoring all pass here.
+        const LRESULT result = CMixerPropertySheet::WindowProc(message, wParam, lParam);
+        FollowVisibility();
+        return result;
+    }
+    case WM_DESTROY:
+        m_visible = false;
+        break;
     default:
         break;
     }
     return CMixerPropertySheet::WindowProc(message, wParam, lParam);
+}
+
+void VUDO4Ruruz::FollowVisibility()
+{
+    const bool visible = m_hWnd != nullptr && ::IsWindowVisible(m_hWnd) && !::IsIconic(m_hWnd);
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    if (m_card != nullptr)
+        m_card->PauseMeterPolling(!visible);
+    for (int i = 0; i < GetPageCount(); ++i) {
+        CPropertyPage* page = GetPage(i);
+        if (page != nullptr && page->m_hWnd != nullptr && page->IsKindOf(&CCoolPropertyPage::classCCoolPropertyPage))
+            static_cast<CCoolPropertyPage*>(page)->OnSheetVisible(visible);
+    }
+    // What changed while nothing was shown is on the page when it comes back.
+    CPropertyPage* active = visible ? GetActivePage() : nullptr;
+    if (active != nullptr && active->IsKindOf(&CCoolPropertyPage::classCCoolPropertyPage))
+        static_cast<CCoolPropertyPage*>(active)->Refresh();
 }

@@ -17,9 +17,9 @@
 #include "app/speaker_test.h"
 #include "mixer/controls/mixer_property_sheet.h"
 #include "pages/page_host.h"
+#include "skin/cool_property_page.h"
 
 class CCardMixer;
-class CCoolPropertyPage;
 
 // The pages in tab order; the Sources page exists on six-channel cards only.
 enum class MainSheetPage { Playback, Sources, Record, Digital, Equalizer, Midi, Settings3D, Misc, Count };
@@ -65,6 +65,7 @@ public:
     void ApplySpeakerMode(DWORD config) override;
     const char* SpeakerPicturePath() const override { return m_speakerPicturePath.c_str(); }
     int PictureBlendLevel() const override { return m_blendLevel; } // the scheme's
+    bool IsSheetVisible() const override { return m_visible; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -88,6 +89,9 @@ private:
     void StartSpeakerTest();
     void ShowPageAfterSpeakerChange();
     bool HandleKey(const MSG& message);
+    // Pauses or resumes the meters and the pages' timers when the sheet went off the
+    // screen or came back.
+    void FollowVisibility();
 
     CCardMixer* m_card;
     std::unique_ptr<CCoolPropertyPage> m_pages[static_cast<int>(MainSheetPage::Count)];
@@ -97,4 +101,5 @@ private:
     std::string m_accessKeys;
     std::string m_speakerPicturePath;
     HICON m_icon = nullptr;
+    bool m_visible = false;
 };
