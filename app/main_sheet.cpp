@@ -41,6 +41,21 @@ std::string ProductName()
     return CWinApp::LoadString(IDS_PRODUCT_NAME);
 }
 
+// The test sound in the current folder, else beside the program: a panel started
+// with Windows runs in another folder than its own.
+std::string TestSoundPath(const char* name)
+{
+    if (GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES)
+        return name;
+    char program[MAX_PATH] = "";
+    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return name;
+    std::string path(program, length);
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? name : path.substr(0, slash + 1) + name;
+}
+
 } // namespace
 
 const CRuntimeClass VUDO4Ruruz::classVUDO4Ruruz("VUDO4Ruruz", &CMixerPropertySheet::classCMixerPropertySheet);
@@ -134,7 +149,7 @@ void VUDO4Ruruz::StartSpeakerTest()
     const MIXERCAPSA& caps = m_card->Caps();
     const std::string deviceName(caps.szPname, strnlen(caps.szPname, sizeof(caps.szPname)));
     m_speakerTest.InitSoundDevice(m_hWnd, deviceName.c_str());
-    m_speakerTest.LoadTestSound(kTestSoundFile);
+    m_speakerTest.LoadTestSound(TestSoundPath(kTestSoundFile).c_str());
     RunSpeakerModeSequence(m_speakerTest, *m_card, m_card->GetSpeakerConfig());
 }
 
