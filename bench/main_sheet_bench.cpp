@@ -101,6 +101,11 @@ Wakeups CountIdle(DWORD ms)
     return counted;
 }
 
+INT_PTR CALLBACK EmptyPageProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
 // An empty page template of the panel's page size.
 std::vector<WORD> EmptyPageTemplate()
 {
@@ -124,7 +129,7 @@ int BareChild(const char* resultFile)
         pages[i].dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
         pages[i].pResource = reinterpret_cast<LPCDLGTEMPLATEA>(page.data());
         pages[i].pszTitle = titles[i];
-        pages[i].pfnDlgProc = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
+        pages[i].pfnDlgProc = &EmptyPageProc;
     }
     PROPSHEETHEADERA header = {};
     header.dwSize = sizeof(header);
