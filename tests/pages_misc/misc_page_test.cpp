@@ -354,16 +354,9 @@ TEST_F(MiscPageTest, ColourSetupStoresTheSetAndRepaintsTheWholeSheet)
         EXPECT_EQ(before, SchemeColor(misc.sheet.m_hWnd, CCOL_BACKGROUND));
     }
 
-    // "Green", reflections off (flat fills, so that pixels show the colour itself).
+    // "Green", with flat fills.
     ModalScript script;
-    script.Then("Color Settings", [](HWND editor) {
-        const HWND combo = GetDlgItem(editor, CCoolColorDialog::kPresetsId);
-        SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("Green"));
-        SendMessageA(editor, WM_COMMAND, MAKEWPARAM(CCoolColorDialog::kPresetsId, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(combo));
-        SendMessageA(GetDlgItem(editor, CCoolColorDialog::kReflectionsId), BM_CLICK, 0, 0);
-        ModalScript::Click(editor, IDOK);
-    });
+    script.Then("Color Settings", [](HWND editor) { TakeFlatSet(editor, "Green"); });
     misc.Click(IDC_MISC_COLOR_SETUP);
     EXPECT_TRUE(script.Done());
     const struct {

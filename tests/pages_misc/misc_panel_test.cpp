@@ -10,6 +10,7 @@
 
 #include "app/main_sheet.h"
 #include "dialogs/misc_ids.h"
+#include "misc_sheet.h"
 #include "driver/driver_keys.h"
 #include "platform/panel_values.h"
 #include "platform/registry.h"
@@ -79,15 +80,6 @@ protected:
     std::unique_ptr<VUDO4Ruruz> m_sheet;
 };
 
-COLORREF ScreenPixelOf(HWND window, int x, int y)
-{
-    POINT point = {x, y};
-    ClientToScreen(window, &point);
-    HDC screen = GetDC(nullptr);
-    const COLORREF color = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return color;
-}
 
 } // namespace
 
@@ -117,14 +109,7 @@ TEST_F(MiscPanelTest, LoadAndSaveGoThroughTheFileDialogs)
 TEST_F(MiscPanelTest, ColourSetupRepaintsThePanel)
 {
     ModalScript script;
-    script.Then("Color Settings", [](HWND editor) {
-        const HWND combo = GetDlgItem(editor, CCoolColorDialog::kPresetsId);
-        SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("Grey 2"));
-        SendMessageA(editor, WM_COMMAND, MAKEWPARAM(CCoolColorDialog::kPresetsId, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(combo));
-        SendMessageA(GetDlgItem(editor, CCoolColorDialog::kReflectionsId), BM_CLICK, 0, 0);
-        ModalScript::Click(editor, IDOK);
-    });
+    script.Then("Color Settings", [](HWND editor) { TakeFlatSet(editor, "Grey 2"); });
     Click(IDC_MISC_COLOR_SETUP);
     EXPECT_TRUE(script.Done());
     PumpFor(200);

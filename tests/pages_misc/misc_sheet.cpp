@@ -1,6 +1,8 @@
 #include "misc_sheet.h"
 
+#include "skin/cool_color_dialog.h"
 #include "support/message_pump.h"
+#include "support/modal_script.h"
 
 MiscSheet::MiscSheet()
 {
@@ -42,4 +44,14 @@ COLORREF ScreenPixelOf(HWND window, int clientX, int clientY)
     const COLORREF color = GetPixel(screen, point.x, point.y);
     ReleaseDC(nullptr, screen);
     return color;
+}
+
+void TakeFlatSet(HWND editor, const char* name)
+{
+    const HWND combo = GetDlgItem(editor, CCoolColorDialog::kPresetsId);
+    SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
+    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(CCoolColorDialog::kPresetsId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    SendMessageA(GetDlgItem(editor, CCoolColorDialog::kReflectionsId), BM_CLICK, 0, 0);
+    ModalScript::Click(editor, IDOK);
 }

@@ -44,6 +44,10 @@ public:
     CNVP4PageMisc page{nullptr, &host};
 };
 
+// In the open colour editor: chooses the set, turns reflections off (flat fills,
+// so that pixels show the colours themselves) and presses OK.
+void TakeFlatSet(HWND editor, const char* name);
+
 // Paints everything pending now.
 void PaintNow();
 COLORREF ScreenPixelOf(HWND window, int clientX, int clientY);
