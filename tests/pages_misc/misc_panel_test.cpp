@@ -147,16 +147,31 @@ TEST_F(MiscPanelTest, TheAutostartCommandStartsThePanelInTheTray)
     std::string built = self;
     built = built.substr(0, built.find_last_of('\\'));
     built = built.substr(0, built.find_last_of('\\')) + "\\" + kProduct + ".exe";
-    ASSERT_TRUE(CopyFileA(built.c_str(), installed.c_str(), FALSE)) << built;
     // The sheet of this test must not be taken for the started panel's.
     m_sheet.reset();
     RegistryTreeGuard driverTree{HKEY_LOCAL_MACHINE, kDriverSettingsKey};
     RegistryTreeGuard mixerStore{HKEY_CURRENT_USER, SimMixerStore::DefaultKey()};
+    ASSERT_TRUE(CopyFileA(built.c_str(), installed.c_str(), FALSE)) << built;
+    PROCESS_INFORMATION process = {};
+    // The started panel and the copy go whatever the checks find.
+    struct Cleanup {
+        PROCESS_INFORMATION& process;
+        std::string copy;
+        ~Cleanup()
+        {
+            if (process.hProcess != nullptr) {
+                TerminateProcess(process.hProcess, 1);
+                WaitForSingleObject(process.hProcess, 5000);
+                CloseHandle(process.hThread);
+                CloseHandle(process.hProcess);
+            }
+            DeleteFileA(copy.c_str());
+        }
+    } cleanup{process, installed};
 
     SetEnvironmentVariableA("HALVARD_SIMCARD", "six");
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
     std::string commandLine = stored;
     const bool started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                         &startup, &process) != FALSE;
@@ -180,8 +195,4 @@ TEST_F(MiscPanelTest, TheAutostartCommandStartsThePanelInTheTray)
     // The tray menu's "Exit" ends it.
     PostMessageA(panel, WM_COMMAND, CCoolPropertySheet::kTrayExitCommand, 0);
     EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), WaitForSingleObject(process.hProcess, 10000));
-    TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    DeleteFileA(installed.c_str());
 }
