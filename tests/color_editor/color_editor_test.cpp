@@ -539,3 +539,45 @@ TEST_F(ColorEditorTest, NoNameLongerThanTheListsReadIsTyped)
     ASSERT_TRUE(CCoolColorStore::WriteUserSet(name.GetName().c_str(), kDefaultColorSet));
     EXPECT_EQ(std::vector<std::string>{std::string(259, 'x')}, CCoolColorStore::UserSetNames());
 }
+
+TEST(ColorButton, TheSwatchSitsBesideTheCaptionOrFillsTheFace)
+{
+    const HWND host = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 120, 100, nullptr, nullptr,
+                                      nullptr, nullptr);
+    ASSERT_NE(nullptr, host);
+    const COLORREF red = RGB(255, 0, 0);
+    const struct {
+        DWORD align;
+        int redX;   // inside the swatch
+        int plainX; // on the face beside it
+    } buttons[] = {{BS_RIGHT, 12, 60}, {BS_LEFT, 88, 30}, {BS_CENTER, 50, -1}};
+    CCoolColorButton made[3];
+    for (int i = 0; i < 3; ++i) {
+        const RECT place = {0, 30 * i, 100, 30 * i + 24};
+        ASSERT_TRUE(made[i].Create("BUTTON", "", WS_CHILD | WS_VISIBLE | buttons[i].align, place, host, 100 + i));
+        made[i].SetFlags(RM_AUTOSHADES); // flat fills
+        made[i].SetColor(red);
+    }
+    ShowWindow(host, SW_SHOWNOACTIVATE);
+    UpdateWindow(host);
+    for (int i = 0; i < 3; ++i) {
+        made[i].UpdateWindow();
+        HDC screen = GetDC(nullptr);
+        POINT at = {buttons[i].redX, 12};
+        ClientToScreen(made[i].m_hWnd, &at);
+        EXPECT_EQ(red, GetPixel(screen, at.x, at.y)) << i;
+        if (buttons[i].plainX >= 0) {
+            POINT beside = {buttons[i].plainX, 12};
+            ClientToScreen(made[i].m_hWnd, &beside);
+            EXPECT_EQ(kDefaultColorSet.background, GetPixel(screen, beside.x, beside.y)) << i;
+        }
+        // The swatch is inset: the face's own edge is not the colour.
+        POINT edge = {1, 12};
+        ClientToScreen(made[i].m_hWnd, &edge);
+        EXPECT_NE(red, GetPixel(screen, edge.x, edge.y)) << i;
+        ReleaseDC(nullptr, screen);
+    }
+    for (CCoolColorButton& button : made)
+        button.DestroyWindow();
+    DestroyWindow(host);
+}
