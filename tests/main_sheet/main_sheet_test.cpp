@@ -6,6 +6,7 @@
 #include "driver/card_mixer.h"
 #include "platform/panel_values.h"
 #include "mixer/mixer_listener.h"
+#include "simcard/sim_sound_system.h"
 #include "support/card_bench.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
@@ -285,4 +286,28 @@ TEST_F(MainSheetTest, NothingPollsWhileTheSheetIsOffTheScreen)
     sheet.probe.told.clear();
     sheet.ShowWindow(SW_SHOW);
     EXPECT_EQ((std::vector<std::string>{"shown", "refresh"}), sheet.probe.told);
+}
+
+TEST_F(MainSheetTest, TheSpeakerTestStartsWithItsSoundAlsoFromAnotherFolder)
+{
+    char previous[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    char elsewhere[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, elsewhere);
+    ASSERT_TRUE(SetCurrentDirectoryA(elsewhere));
+    SimSoundSystem system;
+    SimSoundInstallation installed(system);
+    Start(SimCardModel::Six);
+    SetCurrentDirectoryA(previous);
+    CSpeakerTest& sound = m_sheet->SpeakerTest();
+    EXPECT_TRUE(sound.HasTestSound()) << "found beside the program";
+    // The speaker-mode sequence: the sound system six speakers, the card its own word.
+    EXPECT_EQ(static_cast<DWORD>(DSSPEAKER_5POINT1), sound.SpeakerConfiguration());
+    const DWORD config = m_bench.Mixer().GetSpeakerConfig();
+    m_sheet->StartTestSpeaker(SPEAKER_FRONT_LEFT);
+    EXPECT_EQ(1, sound.ActiveCount());
+    m_sheet->StopTestSpeaker(SPEAKER_FRONT_LEFT);
+    EXPECT_EQ(0, sound.ActiveCount());
+    EXPECT_EQ(config, m_bench.Mixer().GetSpeakerConfig());
+    m_sheet.reset();
 }
