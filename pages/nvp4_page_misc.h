@@ -4,7 +4,11 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "skin/cool_button.h"
 #include "skin/cool_property_page.h"
+#include "skin/cool_static.h"
 
 class CCardMixer;
 class CPageHost;
@@ -16,7 +20,34 @@ public:
 
     CNVP4PageMisc(CCardMixer* card, CPageHost* host);
 
+    BOOL OnInitDialog() override;
+    void Refresh() override;
+
+    // The About text: the short product name, the program's and the driver's versions.
+    static std::string AboutText();
+
 protected:
+    void DoDataExchange() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
     CCardMixer* m_card;
     CPageHost* m_host;
+
+private:
+    void SetTexts();
+    void OnShowTaskbarIcon();
+    void OnGlobalHotkeys();
+    void OnColorSetup();
+    void ShowTrayIcon(bool on);
+
+    CCoolButton m_presetsFrame;
+    CCoolButton m_load;
+    CCoolButton m_save;
+    CCoolButton m_switchesFrame;
+    CCoolButton m_showTaskbarIcon;
+    CCoolButton m_globalHotkeys;
+    CCoolButton m_colorSetup;
+    CCoolButton m_aboutFrame;
+    CCoolStatic m_aboutText;
+    CCoolStatic m_icon;
 };

@@ -16,6 +16,14 @@ CDialogTemplate::CDialogTemplate(DWORD style, DWORD exStyle, short x, short y, s
     AddText(title);
 }
 
+CDialogTemplate::CDialogTemplate(DWORD style, DWORD exStyle, short x, short y, short cx, short cy,
+                                 const char* title, WORD pointSize, const char* typeface)
+    : CDialogTemplate(style | DS_SETFONT, exStyle, x, y, cx, cy, title)
+{
+    m_words.push_back(pointSize);
+    AddText(typeface);
+}
+
 void CDialogTemplate::AddItem(DWORD style, short x, short y, short cx, short cy, WORD id, WORD classAtom,
                               const char* text)
 {

@@ -10,6 +10,9 @@
 class CDialogTemplate {
 public:
     CDialogTemplate(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, const char* title);
+    // With a typeface: DS_SETFONT is added to the style and the font follows the title.
+    CDialogTemplate(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, const char* title,
+                    WORD pointSize, const char* typeface);
 
     // classAtom: 0x0080 button, 0x0081 edit, 0x0082 static, 0x0083 list box, 0x0084 scroll bar, 0x0085 combo box.
     void AddItem(DWORD style, short x, short y, short cx, short cy, WORD id, WORD classAtom, const char* text);

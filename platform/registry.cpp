@@ -1,5 +1,6 @@
 #include "platform/registry.h"
 
+#include "platform/registry_functions.h"
 #include "platform/registry_key.h"
 #include "platform/stored_text.h"
 
@@ -51,7 +52,7 @@ int CRegistry::DeleteValue(const char* valueName, const char* subPath)
     CRegistryKey key;
     if (!key.Open(m_root, PathOf(subPath).c_str(), KEY_ALL_ACCESS | m_view))
         return 0;
-    return RegDeleteValueA(key.Get(), valueName) == ERROR_SUCCESS ? 1 : 0;
+    return RegistryWriteApi().deleteValue(key.Get(), valueName) == ERROR_SUCCESS ? 1 : 0;
 }
 
 int CRegistry::DeleteKey(const char* keyName, const char* subPath)
@@ -108,7 +109,7 @@ int CRegistry::SetDword(const char* valueName, DWORD value, const char* subPath)
     CRegistryKey key;
     if (!OpenForWriting(key, m_root, PathOf(subPath), m_view))
         return 0;
-    return RegSetValueExA(key.Get(), valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+    return RegistryWriteApi().setValueEx(key.Get(), valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                           sizeof(value)) == ERROR_SUCCESS ? 1 : 0;
 }
 
@@ -120,7 +121,7 @@ int CRegistry::SetBinary(const char* valueName, const void* data, DWORD byteCoun
     CRegistryKey key;
     if (!OpenForWriting(key, m_root, PathOf(subPath), m_view))
         return 0;
-    return RegSetValueExA(key.Get(), valueName, 0, REG_BINARY, static_cast<const BYTE*>(data),
+    return RegistryWriteApi().setValueEx(key.Get(), valueName, 0, REG_BINARY, static_cast<const BYTE*>(data),
                           byteCount) == ERROR_SUCCESS ? 1 : 0;
 }
 
@@ -132,7 +133,7 @@ int CRegistry::SetString(const char* valueName, const char* text, const char* su
     if (!OpenForWriting(key, m_root, PathOf(subPath), m_view))
         return 0;
     const DWORD size = static_cast<DWORD>(std::strlen(text) + 1);
-    return RegSetValueExA(key.Get(), valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+    return RegistryWriteApi().setValueEx(key.Get(), valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
                           size) == ERROR_SUCCESS ? 1 : 0;
 }
 

@@ -42,3 +42,14 @@ SystemVersion QuerySystemVersion()
     version.platform = info.dwPlatformId;
     return version;
 }
+
+std::string QuerySystemDirectory()
+{
+    constexpr UINT kChars = 260;
+    char directory[kChars] = {};
+    const UINT length = SystemApi().getSystemDirectory(directory, kChars);
+    if (length == 0 || length >= kChars)
+        return std::string();
+    directory[kChars - 1] = '\0';
+    return directory;
+}

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 struct SystemFunctions {
     BOOL(WINAPI* getVersionEx)(LPOSVERSIONINFOA version);
     UINT(WINAPI* getSystemDirectory)(LPSTR buffer, UINT size);
@@ -22,3 +24,7 @@ struct SystemVersion {
 
 // The running system's version; all zero when it cannot be asked.
 SystemVersion QuerySystemVersion();
+
+// The system directory through the seam, read into a buffer of 260 characters;
+// empty when it cannot be asked or does not fit.
+std::string QuerySystemDirectory();

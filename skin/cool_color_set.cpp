@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "platform/panel_values.h"
+#include "skin/cool_scheme.h"
 
 namespace {
 
@@ -71,4 +72,19 @@ BuiltInColorSets BuildBuiltInColorSets(const COOLCOLORSET* programDefault)
         {"Hot Metal", kHotMetal},
     }};
     return sets;
+}
+
+bool WritePanelColorSet(const COOLCOLORSET& set)
+{
+    bool written = true;
+    for (const PanelColourValue& colour : kPanelColours)
+        written = WritePanelColour(colour, ColourOfRole(set, colour.role)) && written;
+    return WritePanelRenderMode(static_cast<DWORD>(set.renderMode) | kStoredRenderModeBit) && written;
+}
+
+void ApplyColorSet(CCoolScheme& scheme, const COOLCOLORSET& set)
+{
+    for (const PanelColourValue& colour : kPanelColours)
+        scheme.SetColor(colour.role, ColourOfRole(set, colour.role));
+    scheme.SetFlags(set.renderMode | RM_AUTOSHADES);
 }

@@ -9,6 +9,8 @@
 
 #include "skin/cool_colors.h"
 
+class CCoolScheme;
+
 struct COOLCOLORSET {
     COLORREF background; // role CCOL_BACKGROUND
     COLORREF text;       // role CCOL_TEXT
@@ -43,3 +45,10 @@ BuiltInColorSets BuildBuiltInColorSets(const COOLCOLORSET* programDefault);
 // A fresh random set (render mode 9) from the C library's generator, seeded from
 // the clock on first use.
 COOLCOLORSET MakeRandomColorSet();
+
+// Stores the set as the panel's own colours, then its render mode with
+// RM_AUTOSHADES; false when a value could not be written.
+bool WritePanelColorSet(const COOLCOLORSET& set);
+// Sets the colours on the scheme in the order the panel applies them (background,
+// text, static, peak high, peak low), then the render mode with RM_AUTOSHADES.
+void ApplyColorSet(CCoolScheme& scheme, const COOLCOLORSET& set);
