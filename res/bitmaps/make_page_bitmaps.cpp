@@ -189,7 +189,7 @@ Picture SpeakerButton(const std::string& name, bool playing)
                     p.Set(x, y, {230, 160, 0});
             }
     }
-    DrawText(p, name, 16, 28, 1, playing ? Rgb{0, 110, 0} : Rgb{0, 0, 0});
+    DrawText(p, name, 16, 28, 1, playing ? Rgb{120, 255, 120} : Rgb{235, 235, 235});
     return p;
 }
 

@@ -10,10 +10,11 @@
 #include "positioner_ids.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
+#include "support/small_picture.h"
+#include "support/temp_file.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -390,36 +391,13 @@ TEST(SettingsPage, TypingANewNameEnablesAddWhichStoresAndListsIt)
 
 TEST(SettingsPage, ASpeakerPictureIsLaidOverThePositionerAtTheSheetsBlendLevel)
 {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    const std::string path = std::string(folder) + "halvard_speakers.bmp";
-    // A 2 x 2 picture, 24 bits: headers, then two rows of two pixels padded to 8 bytes.
-    std::vector<BYTE> file(54 + 16, 0);
-    auto put = [&](size_t at, DWORD value) {
-        for (int i = 0; i < 4; ++i)
-            file[at + static_cast<size_t>(i)] = static_cast<BYTE>(value >> (8 * i));
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put(2, static_cast<DWORD>(file.size()));
-    put(10, 54);
-    put(14, 40);
-    put(18, 2);
-    put(22, 2);
-    file[26] = 1;
-    file[28] = 24;
-    put(34, 16);
-    for (size_t i = 54; i < file.size(); ++i)
-        file[i] = static_cast<BYTE>(i * 37);
-    FILE* out = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(nullptr, out);
-    std::fwrite(file.data(), 1, file.size(), out);
-    std::fclose(out);
+    TempFile picture;
+    ASSERT_TRUE(picture.Write(SmallPictureFile()));
+    const std::string path = picture.Path();
     {
         SettingsPageBench b(SimCardModel::Six);
         ASSERT_TRUE(b.Open(path));
         EXPECT_TRUE(b.Page().GetPositioner().HasPicture());
         EXPECT_EQ(200, b.Page().GetPositioner().m_blendLevel);
     }
-    DeleteFileA(path.c_str());
 }

@@ -9,6 +9,8 @@
 #include "skin/cool_messages.h"
 #include "support/dib_canvas.h"
 #include "support/message_pump.h"
+#include "support/small_picture.h"
+#include "support/temp_file.h"
 
 #include <gtest/gtest.h>
 
@@ -40,15 +42,10 @@ LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 // client size made by class name, as a dialog template makes it.
 class PositionerWindow {
 public:
-    explicit PositionerWindow(int width = 127, int height = 127, bool items = true)
+    // A shared parent outlives this object; else the object makes its own.
+    explicit PositionerWindow(int width = 127, int height = 127, bool items = true, HWND sharedParent = nullptr)
+        : parent(sharedParent != nullptr ? sharedParent : CreateParent()), m_ownParent(sharedParent == nullptr)
     {
-        WNDCLASSA parentClass = {};
-        parentClass.lpfnWndProc = ParentProc;
-        parentClass.hInstance = GetModuleHandleA(nullptr);
-        parentClass.lpszClassName = "PositionerTestParent";
-        RegisterClassA(&parentClass);
-        parent = CreateWindowExA(0, "PositionerTestParent", "", WS_POPUP, 0, 0, 400, 300, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
         HWND child = CreateWindowExA(0, C2dPositioner::kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10,
                                      width, height, parent, reinterpret_cast<HMENU>(1291), GetModuleHandleA(nullptr),
                                      nullptr);
@@ -62,8 +59,18 @@ public:
     }
     ~PositionerWindow()
     {
-        DestroyWindow(parent);
+        DestroyWindow(m_ownParent ? parent : positioner.m_hWnd);
         DrainMessages();
+    }
+    static HWND CreateParent()
+    {
+        WNDCLASSA parentClass = {};
+        parentClass.lpfnWndProc = ParentProc;
+        parentClass.hInstance = GetModuleHandleA(nullptr);
+        parentClass.lpszClassName = "PositionerTestParent";
+        RegisterClassA(&parentClass);
+        return CreateWindowExA(0, "PositionerTestParent", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
     }
     void Mouse(UINT message, int x, int y, WPARAM keys = 0)
     {
@@ -80,6 +87,9 @@ public:
 
     C2dPositioner positioner; // before the parent: destroyed after its window
     HWND parent = nullptr;
+
+private:
+    bool m_ownParent;
 };
 
 POINT Pos(const C2dPositioner& positioner, int index)
@@ -348,13 +358,20 @@ TEST(Positioner, PaintsGridItemsAndTheDisabledLook)
 
 TEST(Positioner, NoDrawingResourceLostOverAThousandLives)
 {
-    auto life = [] {
-        PositionerWindow w;
+    HWND parent = PositionerWindow::CreateParent();
+    DibCanvas canvas(127, 127);
+    TempFile picture;
+    ASSERT_TRUE(picture.Write(SmallPictureFile(16, 16)));
+    auto life = [parent, &canvas, &picture] {
+        PositionerWindow w(127, 127, true, parent);
         w.positioner.SetCurSel(3);
         w.Mouse(WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
         w.Mouse(WM_MOUSEMOVE, 30, 40, MK_LBUTTON);
         w.Mouse(WM_LBUTTONUP, 40, 50);
-        UpdateWindow(w.positioner.m_hWnd);
+        // Painted with a picture: background cache, work bitmap, picture.
+        EXPECT_EQ(1, w.positioner.SetPicture(picture.Path().c_str()));
+        w.positioner.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
+        EXPECT_TRUE(w.positioner.HasCachedBackground());
         w.Take();
     };
     life(); // first-use costs (window class, stock objects) are not leaks
@@ -363,4 +380,5 @@ TEST(Positioner, NoDrawingResourceLostOverAThousandLives)
         life();
     EXPECT_LE(GdiObjectCount(), before + 2);
     EXPECT_EQ(0u, CWnd::LinkedWindowCount());
+    DestroyWindow(parent);
 }
