@@ -401,14 +401,15 @@ void CNVP51PageSettings::On3DOptions()
 void CNVP51PageSettings::OnRestart()
 {
     const std::string question = LoadResourceString(IDS_CONFIRM_RESTART);
-    if (MessageBox(question.c_str(), nullptr, MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
+    const std::string caption = LoadResourceString(IDS_PRODUCT_NAME);
+    if (MessageBox(question.c_str(), caption.c_str(), MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
         return;
     const int failed = RestartSystem(QuerySystemVersion().platform == VER_PLATFORM_WIN32_NT);
     if (failed == kRestartDone)
         return;
     char text[128];
     std::snprintf(text, sizeof(text), kRestartFailedFormat, failed);
-    MessageBox(text);
+    MessageBox(text, caption.c_str());
 }
 
 void CNVP51PageSettings::OnSpeakerButton(int index)

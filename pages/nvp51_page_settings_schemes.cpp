@@ -189,7 +189,8 @@ void CNVP51PageSettings::OnSchemeDelete()
     if (name.empty())
         return;
     const std::string question = LoadResourceString(IDS_CONFIRM_DELETE_PRESET);
-    if (MessageBox(question.c_str(), nullptr, MB_OKCANCEL) != IDOK)
+    const std::string caption = LoadResourceString(IDS_PRODUCT_NAME);
+    if (MessageBox(question.c_str(), caption.c_str(), MB_OKCANCEL) != IDOK)
         return;
     m_card->DeleteSourceScheme(name.c_str());
     FillSchemeList();

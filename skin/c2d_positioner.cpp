@@ -224,6 +224,9 @@ void C2dPositioner::DrawItems(CCoolDC& dc)
 
 void C2dPositioner::OnButtonDown(POINT point)
 {
+    // The wheel goes to the focus: after a click it should pick items here, not
+    // turn whatever list had the focus before.
+    ::SetFocus(m_hWnd);
     int width = 0;
     int height = 0;
     if (m_images.GetSafeHandle() == nullptr || !m_images.GetIconSize(&width, &height))

@@ -251,6 +251,7 @@ TEST(SettingsPage, RestartGoesThroughTheSeamAndARefusalShowsItsStep)
         b.Click(IDC_3D_RESTART);
         ASSERT_EQ(1u, no.Boxes().size());
         EXPECT_EQ("Do you really want to restart?", no.Boxes()[0].text);
+        EXPECT_EQ("Halvard 5.1+", no.Boxes()[0].caption);
     }
     EXPECT_TRUE(g_restart.exits.empty());
     {

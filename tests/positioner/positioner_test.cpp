@@ -203,6 +203,7 @@ TEST(Positioner, DragSendsMovesAndOneDropClampedIntoTheWindow)
     EXPECT_TRUE(p.IsDragging());
     EXPECT_EQ(5, p.GetCurSel());
     EXPECT_EQ(GetCapture(), p.m_hWnd);
+    EXPECT_EQ(GetFocus(), p.m_hWnd) << "the wheel picks items after a click";
     w.Mouse(WM_MOUSEMOVE, 50, 60, MK_LBUTTON);
     w.Mouse(WM_MOUSEMOVE, 300, 70, MK_LBUTTON); // beyond the right edge
     w.Mouse(WM_LBUTTONUP, 200, -5);
