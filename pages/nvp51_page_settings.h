@@ -1,10 +1,17 @@
 #pragma once
-// The 3D Settings page: the speaker configuration, the 3D options, source
-// positioning and the speaker test.
-// Built by the main sheet with the card; borrows the card and the sheet's host view.
+// The 3D Settings page: the speaker configuration, the 3D options, and one of two
+// modes: source positioning (the card's 19 sources on a positioner, kept in named
+// schemes) or speaker test (one button per speaker playing the test sound there).
+// Built by the main sheet with the card; borrows the card and the sheet's host
+// view; owns its control objects.
 
 #include <windows.h>
 
+#include <string>
+
+#include "skin/c2d_positioner.h"
+#include "skin/cool_button.h"
+#include "skin/cool_combo_box.h"
 #include "skin/cool_property_page.h"
 
 class CCardMixer;
@@ -15,9 +22,102 @@ public:
     static const CRuntimeClass classCNVP51PageSettings;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCNVP51PageSettings; }
 
+    static constexpr int kSpeakerButtonCount = 6;
+    // The error message of a failed restart; %i is the step that failed.
+    static constexpr const char* kRestartFailedFormat = "Error restarting. %i failed.\nUse Ctrl+Alt+del to restart.";
+    // When a speaker configuration's string is missing.
+    static constexpr const char* kFallbackSix = "5.1 Mode (6 Speakers)";
+    static constexpr const char* kFallbackQuad = "Quad Mode (4 Speakers)";
+    static constexpr const char* kFallbackStereo = "Stereo Mode (2 Speakers)";
+    static constexpr const char* kFallbackPhones = "Headphones";
+
     CNVP51PageSettings(CCardMixer* card, CPageHost* host);
 
+    BOOL OnInitDialog() override;
+    void DoDataExchange() override;
+    void Refresh() override;
+
+    bool IsTestMode() const { return m_testMode != 0; }
+    bool IsNewName() const { return m_newName; }
+    bool IsModified() const { return m_modified; }
+    C2dPositioner& GetPositioner() { return m_positioner; }
+
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
     CCardMixer* m_card;
     CPageHost* m_host;
+
+private:
+    struct SpeakerButton {
+        int id;
+        UINT normalBitmap;
+        UINT playingBitmap;
+        DWORD channelMask;
+    };
+    static const SpeakerButton kSpeakerButtons[kSpeakerButtonCount];
+
+    // Initialisation.
+    void SetTexts();
+    void ArrangeOptionBoxes();
+    void FillSpeakerList();
+    void SetUpSpeakerButtons();
+    void SetUpPositioner();
+
+    // Refresh pieces.
+    void RefreshOptions();
+    void ShowTestMode();
+    void ShowPositioningMode();
+    void RefreshSchemeControls();
+
+    // Handlers.
+    bool OnCommand(WORD id, WORD code);
+    void OnSpeakerConfig();
+    void On3DOptions();
+    void OnRestart();
+    void OnSpeakerButton(int index);
+    void StopSpeaker(int index);
+
+    // Schemes and the positioner (nvp51_page_settings_schemes.cpp).
+    void LoadScheme(const char* name);
+    void StorePositions(const char* name);
+    void StoreOnePosition(int index);
+    void ReadPositions(BYTE* balance, BYTE* fader);
+    void ShowSharedItem(bool shared);
+    void OnPositionerSelChange(int index);
+    void OnPositionerDrop(int index);
+    void OnSchemeSelected(const std::string& name);
+    void OnSchemeEdited();
+    void OnSchemeSave();
+    void OnSchemeAdd();
+    void OnSchemeDelete();
+    void FillSchemeList();
+    void SelectCurrentScheme();
+    std::string SelectedSchemeName() const;
+    bool IsListedScheme(const std::string& name) const;
+    void EnableDelete();
+
+    // Controls by ID.
+    void Show(int id, bool show) const;
+    void Enable(int id, bool enable) const;
+    bool IsShown(int id) const;
+    bool IsChecked(int id) const;
+    void Check(int id, bool check) const;
+
+    CCoolComboBox m_speakerList;
+    CCoolComboBox m_schemes;
+    CCoolButton m_speakerFrame;
+    CCoolButton m_audioFrame;
+    CCoolButton m_options[6];
+    CCoolButton m_restart;
+    CCoolButton m_modeTest;
+    CCoolButton m_modePositioning;
+    CCoolButton m_schemeButtons[4];
+    CCoolButton m_speakers[kSpeakerButtonCount];
+    C2dPositioner m_positioner;
+
+    int m_testMode = 0;
+    DWORD m_initialSensaura = 0;
+    bool m_newName = false;
+    bool m_modified = false;
 };

@@ -1,0 +1,147 @@
+// The 3D Settings page inside the main sheet, driven by input as the user gives it:
+// the mouse drags a source over the positioner while the simulated driver hears
+// each step and the scheme is stored on release; Ctrl+Alt+4 leaves the page in
+// front with quad speakers chosen.
+#include "app/main_sheet.h"
+
+#include "dialogs/settings3d_ids.h"
+#include "driver/card_requests.h"
+#include "driver/source_positions.h"
+#include "platform/panel_values.h"
+#include "settings_page_bench.h"
+#include "string_ids.h"
+#include "support/card_bench.h"
+#include "support/message_pump.h"
+#include "support/registry_tree_guard.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+void SendMouse(DWORD flags, POINT screen)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (screen.x * 65535 + GetSystemMetrics(SM_CXSCREEN) / 2) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = (screen.y * 65535 + GetSystemMetrics(SM_CYSCREEN) / 2) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof(input));
+    PumpFor(60);
+}
+
+void PressKeys(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    PumpFor(400);
+}
+
+class SettingsEndToEnd : public testing::Test {
+protected:
+    void Start(bool hotkeys)
+    {
+        ASSERT_TRUE(WriteGlobalHotKeysSwitch(hotkeys));
+        ASSERT_TRUE(m_bench.Start(SimCardModel::Six));
+        m_sheet = std::make_unique<VUDO4Ruruz>(IDS_SHORT_NAME, &m_bench.Mixer());
+        ASSERT_TRUE(m_sheet->Create(nullptr, VUDO4Ruruz::kWindowStyle));
+        m_sheet->ShowWindow(SW_SHOWNORMAL);
+        SetForegroundWindow(m_sheet->m_hWnd);
+        PumpUntil([&] { return GetForegroundWindow() == m_sheet->m_hWnd; }, 3000);
+    }
+    void TearDown() override
+    {
+        if (m_sheet && m_sheet->m_hWnd != nullptr)
+            m_sheet->DestroyWindow();
+        DrainMessages();
+        m_sheet.reset();
+    }
+    CNVP51PageSettings* Settings()
+    {
+        return static_cast<CNVP51PageSettings*>(m_sheet->Page(MainSheetPage::Settings3D));
+    }
+
+    CardBench m_bench;
+    SimSoundSystem m_system;
+    SimSoundInstallation m_sound{m_system};
+    RegistryTreeGuard m_panelValues{HKEY_LOCAL_MACHINE, kControlPanelKey};
+    std::unique_ptr<VUDO4Ruruz> m_sheet;
+};
+
+} // namespace
+
+TEST_F(SettingsEndToEnd, MouseDragSendsEachStepToTheDriverAndStoresTheSchemeOnRelease)
+{
+    Start(false);
+    ASSERT_TRUE(m_sheet->SetActivePage(Settings()));
+    PumpFor(200);
+    CNVP51PageSettings& page = *Settings();
+    C2dPositioner& positioner = page.GetPositioner();
+    positioner.SetCurSel(0);
+    int x = 0;
+    int y = 0;
+    ASSERT_EQ(1, positioner.GetItemPos(0, &x, &y));
+    RECT client = {};
+    positioner.GetClientRect(&client);
+    POINT start = LogicalToClient(positioner.GetRange(), client.right, client.bottom, {x, y});
+    POINT end = LogicalToClient(positioner.GetRange(), client.right, client.bottom, {30, 100});
+    positioner.ClientToScreen(&start);
+    positioner.ClientToScreen(&end);
+
+    const StoredScheme before = ReadStoredScheme(kCurrentSchemeSubkey);
+    m_bench.Driver().ClearLog();
+    SendMouse(0, start);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, start);
+    EXPECT_TRUE(positioner.IsDragging());
+    for (int i = 1; i <= 4; ++i)
+        SendMouse(0, {start.x + (end.x - start.x) * i / 4, start.y + (end.y - start.y) * i / 4});
+    int whileDragging = 0;
+    for (const SimDriverRequest& request : m_bench.Driver().Log())
+        if (request.code == CMD_SOURCE_POSITION && request.arguments[0] == 0)
+            ++whileDragging;
+    EXPECT_GE(whileDragging, 4) << "each step reaches the driver at once";
+    EXPECT_EQ(before.balance, ReadStoredScheme(kCurrentSchemeSubkey).balance) << "stored only on release";
+    SendMouse(MOUSEEVENTF_LEFTUP, end);
+    PumpFor(200);
+    EXPECT_FALSE(positioner.IsDragging());
+
+    ASSERT_EQ(1, positioner.GetItemPos(0, &x, &y));
+    EXPECT_NEAR(30, x, 1);
+    EXPECT_NEAR(100, y, 1);
+    EXPECT_EQ(x, m_bench.Driver().State().speakers.balance[0]);
+    EXPECT_EQ(y, m_bench.Driver().State().speakers.fader[0]);
+    const StoredScheme current = ReadStoredScheme(kCurrentSchemeSubkey);
+    ASSERT_EQ(19u, current.balance.size());
+    EXPECT_EQ(x, current.balance[0]);
+    EXPECT_EQ(y, current.fader[0]);
+    EXPECT_EQ(kSchemeFlagsSingle, current.flags);
+    EXPECT_TRUE(page.IsModified());
+}
+
+TEST_F(SettingsEndToEnd, CtrlAltFourLeavesThisPageInFrontWithQuadChosen)
+{
+    Start(true);
+    ASSERT_TRUE(m_sheet->AreHotkeysRegistered());
+    PressKeys({VK_CONTROL, VK_MENU, '4'});
+    EXPECT_EQ(Settings(), m_sheet->GetActivePage());
+    EXPECT_EQ(3u, m_bench.Mixer().GetSpeakerConfig() & 0xFF);
+    EXPECT_EQ(3u, m_bench.Driver().State().speakers.speakerConfig & 0xFF);
+    HWND list = GetDlgItem(Settings()->m_hWnd, IDC_3D_SPEAKER_CONFIG);
+    const LRESULT selected = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    ASSERT_GE(selected, 0);
+    EXPECT_EQ(3, SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
+}
