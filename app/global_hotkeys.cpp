@@ -8,7 +8,7 @@ int CGlobalHotkeys::Register(HWND window, bool on)
     if (window == nullptr || !IsWindow(window))
         return 0;
     m_registered = on;
-    const bool all = on ? RegisterAll(window) : UnregisterAll();
+    const bool all = on ? RegisterAll(window) : UnregisterAll(window);
     if (!all) {
         const std::string caption = CWinApp::LoadString(IDS_PRODUCT_NAME);
         MessageBoxA(window, on ? kHotkeysNotSetWarning : kHotkeysNotUnregisteredWarning, caption.c_str(), MB_OK);
@@ -34,17 +34,26 @@ bool CGlobalHotkeys::RegisterAll(HWND window)
     return all;
 }
 
-bool CGlobalHotkeys::UnregisterAll()
+bool CGlobalHotkeys::UnregisterAll(HWND window)
 {
+    // Every key of the table is asked off for the window, also one never obtained:
+    // the system refuses that one, and the user hears that not all keys went.
     bool all = true;
-    for (COwnedHotKey& key : m_keys) {
-        if (!key.IsHeld())
-            continue;
-        const WindowIdentifier held = key.Release();
-        if (!UnregisterHotKey(held.window, held.id))
+    for (int i = 0; i < kHotkeyCount; ++i) {
+        COwnedHotKey& key = m_keys[i];
+        const WindowIdentifier target =
+            key.IsHeld() ? key.Release() : WindowIdentifier{window, static_cast<int>(kHotkeyTable[i].id)};
+        if (!UnregisterHotKey(target.window, target.id))
             all = false;
     }
     return all;
+}
+
+void CGlobalHotkeys::LetGo()
+{
+    for (COwnedHotKey& key : m_keys)
+        key.Reset();
+    m_registered = false;
 }
 
 int CGlobalHotkeys::HeldCount() const

@@ -16,9 +16,13 @@ class CGlobalHotkeys {
 public:
     // Registers (on) or unregisters (off) every key of the table for the window, in
     // table order; when any call fails, a message box owned by the window says so.
-    // Keys already held for the window count as registered, keys not held as
-    // unregistered. 0 without a window (nothing done, state kept), else 1.
+    // Keys already held for the window count as registered; unregistering asks the
+    // system for every key, so one never obtained fails and warns. 0 without a
+    // window (nothing done, state kept), else 1.
     int Register(HWND window, bool on);
+
+    // Lets every held key go without a word (the sheet going away).
+    void LetGo();
 
     // The state last asked for, even when not every key could follow it.
     bool IsRegistered() const { return m_registered; }
@@ -27,7 +31,7 @@ public:
 
 private:
     bool RegisterAll(HWND window);
-    bool UnregisterAll();
+    bool UnregisterAll(HWND window);
 
     COwnedHotKey m_keys[kHotkeyCount];
     bool m_registered = false;

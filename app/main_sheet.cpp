@@ -80,8 +80,8 @@ VUDO4Ruruz::VUDO4Ruruz(UINT captionId, CCardMixer* card, HWND parent, UINT first
 
 VUDO4Ruruz::~VUDO4Ruruz()
 {
-    if (m_hotkeys.IsRegistered())
-        RegisterHotkeys(false);
+    // The keys go quietly: a key never obtained is no news at exit.
+    m_hotkeys.LetGo();
     // The pages' windows go before the page objects, and the pages before the
     // speaker test they may still stop.
     if (m_hWnd != nullptr)

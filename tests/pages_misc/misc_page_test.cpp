@@ -327,6 +327,9 @@ TEST_F(MiscPageTest, GlobalHotkeysWarnWhenAKeyIsTakenAndAreStoredAnyway)
         MessageBoxCatcher boxes;
         misc.Click(IDC_MISC_GLOBAL_HOTKEYS);
         EXPECT_EQ(0, misc.host.hotkeys.HeldCount());
+        // Ctrl+S was never ours: asking it off fails, and the user is told.
+        ASSERT_EQ(1u, boxes.Boxes().size());
+        EXPECT_EQ("Warning: not all hotkeys could be unregisterd!", boxes.Boxes()[0].text);
     }
     EXPECT_EQ(0u, StoredPanelNumber("GlobalHotKeys"));
     UnregisterHotKey(other, 1);

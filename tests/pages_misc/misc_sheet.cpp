@@ -18,7 +18,8 @@ MiscSheet::MiscSheet()
 
 MiscSheet::~MiscSheet()
 {
-    host.hotkeys.Register(host.window, false);
+    if (host.hotkeys.IsRegistered())
+        host.hotkeys.Register(host.window, false);
     if (sheet.m_hWnd)
         sheet.DestroyWindow();
     DrainMessages();
