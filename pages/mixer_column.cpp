@@ -4,6 +4,7 @@
 #include "mixer/mixer_line_entry.h"
 #include "platform/dialog.h"
 #include "platform/resource_string.h"
+#include "skin/cool_spread.h"
 
 namespace {
 
@@ -44,6 +45,12 @@ void CMixerColumn::Disable()
     for (CWnd* control : {static_cast<CWnd*>(&m_label), static_cast<CWnd*>(&m_fader), static_cast<CWnd*>(&m_mute)})
         if (control->m_hWnd != nullptr)
             control->EnableWindow(false);
+}
+
+void SpreadToSliders(CMixerSliderEx& fader)
+{
+    if (fader.m_hWnd != nullptr)
+        SpreadScheme(fader.m_hWnd, fader);
 }
 
 bool SetTextFromTable(CWnd& window, UINT stringId)

@@ -45,6 +45,11 @@ private:
     CMixerButton m_mute;
 };
 
+// Gives a fader's sliders, made when it was bound, the fader's colours: a fader
+// passes on only what changes in its own scheme, and it had the page's colours
+// before its sliders existed. Cheaper than the whole page's scheme again.
+void SpreadToSliders(CMixerSliderEx& fader);
+
 // Sets a window's text from the string table; the window keeps its own text when
 // the string is absent. False then.
 bool SetTextFromTable(CWnd& window, UINT stringId);

@@ -56,7 +56,8 @@ BOOL CNVP4PagePlayback::OnInitDialog()
             BindColumn(column, boostId);
     }
     // The faders made their sliders: they take the page's colours too.
-    SpreadScheme();
+    for (int column = 0; column < m_columnCount; ++column)
+        SpreadToSliders(m_columns[column].Fader());
     return TRUE;
 }
 

@@ -86,7 +86,8 @@ BOOL CNVP4PageRecord::OnInitDialog()
     DisableUnusedColumns();
     Refresh();
     // The faders made their sliders: they take the page's colours too.
-    SpreadScheme();
+    for (CMixerSliderEx& fader : m_faders)
+        SpreadToSliders(fader);
     return TRUE;
 }
 

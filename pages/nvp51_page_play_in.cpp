@@ -45,7 +45,8 @@ BOOL CNVP51PagePlayIn::OnInitDialog()
         BindColumn(column, sources, muteText);
     BindBoost();
     // The faders made their sliders: they take the page's colours too.
-    SpreadScheme();
+    for (CMixerColumn& column : m_columns)
+        SpreadToSliders(column.Fader());
     return TRUE;
 }
 
