@@ -4,7 +4,6 @@
 #include <mmsystem.h>
 
 #include <algorithm>
-#include <iterator>
 
 #include "mixer/mixer_device.h"
 
