@@ -28,14 +28,6 @@ const char* kProduct = "Halvard 5.1+";
 constexpr DWORD kStartMs = 20000;
 constexpr int kRecordTab = 2; // Playback, Sources, Record on the six-channel card
 
-std::vector<LONG> Stored(DWORD controlId, size_t count)
-{
-    std::vector<LONG> values(count);
-    if (!SimMixerStore().Load(0, controlId, values))
-        values.clear();
-    return values;
-}
-
 // The sheet's page being shown.
 HWND ShownPage(HWND sheet)
 {
@@ -55,26 +47,6 @@ void ClickAt(HWND window, POINT point)
     PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
     PumpFor(100);
     PostMessageA(window, WM_LBUTTONUP, 0, where);
-    PumpFor(400);
-}
-
-void PressKeys(std::initializer_list<WORD> keys)
-{
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto key = keys.end(); key != keys.begin();) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *--key;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     PumpFor(400);
 }
 
@@ -134,7 +106,7 @@ TEST_F(PanelMixerPagesProcessTest, MasterFaderMuteHotkeyAndRecordSourceAsAUserMe
     PostMessageA(master, WM_KEYDOWN, VK_PRIOR, 0);
     PostMessageA(master, WM_KEYUP, VK_PRIOR, 0);
     PumpFor(400);
-    const std::vector<LONG> volume = Stored(ids.master, 2);
+    const std::vector<LONG> volume = StoredMixerValues(ids.master, 2);
     ASSERT_EQ(2u, volume.size());
     EXPECT_GT(volume[0], 0);
     EXPECT_EQ(volume[0], volume[1]);
@@ -143,7 +115,7 @@ TEST_F(PanelMixerPagesProcessTest, MasterFaderMuteHotkeyAndRecordSourceAsAUserMe
     const HWND mute = GetDlgItem(page, IDC_PLAYBACK_MUTE_FIRST);
     EXPECT_EQ(BST_UNCHECKED, SendMessageA(mute, BM_GETCHECK, 0, 0));
     PressKeys({VK_CONTROL, VK_MENU, VK_SPACE});
-    EXPECT_EQ(std::vector<LONG>{1}, Stored(ids.masterMute, 1));
+    EXPECT_EQ(std::vector<LONG>{1}, StoredMixerValues(ids.masterMute, 1));
     EXPECT_EQ(BST_CHECKED, SendMessageA(mute, BM_GETCHECK, 0, 0));
 
     // "Mic" clicked on the Record page: the selector holds only the microphone.
@@ -156,7 +128,7 @@ TEST_F(PanelMixerPagesProcessTest, MasterFaderMuteHotkeyAndRecordSourceAsAUserMe
     RECT box = {};
     GetClientRect(mic, &box);
     ClickAt(mic, {6, box.bottom / 2});
-    EXPECT_EQ((std::vector<LONG>{0, 0, 1, 0, 0, 0}), Stored(ids.selector, 6));
+    EXPECT_EQ((std::vector<LONG>{0, 0, 1, 0, 0, 0}), StoredMixerValues(ids.selector, 6));
     EXPECT_EQ(BST_CHECKED, SendMessageA(mic, BM_GETCHECK, 0, 0));
     EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(page, IDC_RECORD_SOURCE_FIRST), BM_GETCHECK, 0, 0));
 
