@@ -175,7 +175,7 @@ void CNVP4PageRecord::OnAecClicked(DWORD mode)
     if (m_card == nullptr)
         return;
     m_card->SetAecMode(mode);
-    // A mode the card refused shows as the one it kept.
+    // The radios show the card's mode, not merely what the click checked.
     Refresh();
 }
 
