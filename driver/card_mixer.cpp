@@ -78,14 +78,16 @@ void CCardMixer::ReadCapabilities()
 void CCardMixer::NameMixerLines()
 {
     auto name = [this](const LineName& entry) {
-        char text[sizeof(MIXERLINEA::szName)];
+        // The short name is what the pages label their columns with; the long name
+        // stays the device's, as the record source selector's items carry it.
+        char text[sizeof(MIXERLINEA::szShortName)];
         if (!LoadResourceString(entry.text, text, sizeof(text)))
             return;
         MixerLineEntry* line = nullptr;
         const bool found = entry.source < 0 ? GetDestination(entry.destination, line)
                                             : GetLine(entry.destination, entry.source, line);
         if (found && line != nullptr)
-            std::snprintf(line->line.szName, sizeof(line->line.szName), "%s", text);
+            std::snprintf(line->line.szShortName, sizeof(line->line.szShortName), "%s", text);
     };
     for (const LineName& entry : kCommonLineNames)
         name(entry);

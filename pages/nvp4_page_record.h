@@ -1,11 +1,16 @@
 #pragma once
-// The Record page: the recording source and levels, the microphone boost and
-// the echo cancellation mode.
+// The Record page: a radio (the record source selector's item) and a level fader
+// per record source, the microphone's boost, and the echo cancellation mode.
 // Built by the main sheet with the card; borrows the card and the sheet's host view.
 
 #include <windows.h>
 
+#include "mixer/controls/mixer_button.h"
+#include "mixer/controls/mixer_slider_ex.h"
+#include "pages/record_slots.h"
+#include "skin/cool_button.h"
 #include "skin/cool_property_page.h"
+#include "skin/cool_static.h"
 
 class CCardMixer;
 class CPageHost;
@@ -19,7 +24,39 @@ public:
     // The dialog template this card gets.
     static UINT TemplateFor(CCardMixer* card);
 
+    BOOL OnInitDialog() override;
+    // Shows the card's echo cancellation mode (also after a settings file was loaded).
+    void Refresh() override;
+
+    // What the page found when it started.
+    const RecordSlots& Slots() const { return m_slots; }
+    CMixerButton& SourceRadio(int column) { return m_radios[column]; }
+    CMixerSliderEx& Fader(int column) { return m_faders[column]; }
+    CMixerButton& Boost() { return m_boost; }
+    CCoolButton& AecRadio(DWORD mode) { return m_aec[mode]; }
+
 protected:
+    void DoDataExchange() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
     CCardMixer* m_card;
     CPageHost* m_host;
+
+private:
+    void SetTexts();
+    void BindFader(int column);
+    void BindBoost();
+    void BindRadio(int column);
+    void ShowSlotTexts();
+    void DisableUnusedColumns();
+    void OnAecClicked(DWORD mode);
+
+    CCoolStatic m_frame;
+    CCoolStatic m_aecArea;
+    CCoolStatic m_aecFrame;
+    CMixerButton m_radios[kRecordSlotCount];
+    CMixerSliderEx m_faders[kRecordSlotCount];
+    CMixerButton m_boost;
+    CCoolButton m_aec[3]; // by mode: never, auto, always
+    RecordSlots m_slots;
 };

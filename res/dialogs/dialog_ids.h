@@ -17,7 +17,7 @@
 #define IDD_PAGE_RECORD                 123  /* any other number of record sources */
 
 /* Every page has the same size, so the sheet does not jump between tabs. */
-#define PAGE_WIDTH                      320
+#define PAGE_WIDTH                      376
 #define PAGE_HEIGHT                     200
 
 #endif /* HALVARD_RES_DIALOG_IDS_H */

@@ -41,7 +41,7 @@ protected:
         MixerLineEntry* line = nullptr;
         const bool found = source < 0 ? Mixer().GetDestination(destination, line)
                                       : Mixer().GetLine(destination, source, line);
-        return found && line != nullptr ? line->line.szName : "<missing>";
+        return found && line != nullptr ? line->line.szShortName : "<missing>";
     }
 
     CardBench m_bench{CardMixerBench()};

@@ -26,27 +26,6 @@ const char* kSheetCaption = "Halvard";
 constexpr DWORD kStartMs = 20000;
 constexpr LONG kStep = 65535 / 32;
 
-// Key presses as the keyboard makes them: modifiers down, key down, all up.
-void Press(std::initializer_list<WORD> keys)
-{
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto key = keys.end(); key != keys.begin();) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *--key;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    PumpFor(400);
-}
-
 // Control IDs of the model's playback lines and record selector, by name.
 struct CardIds {
     DWORD master = 0, masterMute = 0, front = 0, line3 = 0, selector = 0;
@@ -71,15 +50,6 @@ CardIds IdsOf(SimCardModel model)
     if (card.GetDestinationControl(1, 0, selector) && selector)
         ids.selector = selector->control.dwControlID;
     return ids;
-}
-
-// The values stored for a control of that many values; empty when none are.
-std::vector<LONG> Stored(DWORD controlId, size_t count)
-{
-    std::vector<LONG> values(count);
-    if (!SimMixerStore().Load(0, controlId, values))
-        values.clear();
-    return values;
 }
 
 int ActiveTab(HWND sheet)
@@ -156,15 +126,15 @@ TEST_F(PanelHotkeysProcessTest, GlobalHotkeysOnTheSixChannelCard)
     ASSERT_NE(nullptr, sheet);
     EXPECT_EQ(std::vector<std::string>{"Warning: not all hotkeys could be set!"}, m_boxes);
 
-    Press({VK_CONTROL, VK_SPACE});
-    EXPECT_EQ((std::vector<LONG>{65535, 65535}), Stored(ids.master, 2)) << "at the maximum it stays there";
-    Press({VK_CONTROL, VK_SHIFT, VK_SPACE});
-    EXPECT_EQ((std::vector<LONG>{65535 - kStep, 65535 - kStep}), Stored(ids.master, 2));
-    Press({VK_CONTROL, VK_MENU, VK_SPACE});
-    EXPECT_EQ(std::vector<LONG>{1}, Stored(ids.masterMute, 1));
-    Press({VK_CONTROL, VK_SHIFT, 'C'});
-    EXPECT_EQ((std::vector<LONG>{0, 1, 0, 0, 0, 0}), Stored(ids.selector, 6)) << "CD Audio records";
-    Press({VK_CONTROL, VK_MENU, '4'});
+    PressKeys({VK_CONTROL, VK_SPACE});
+    EXPECT_EQ((std::vector<LONG>{65535, 65535}), StoredMixerValues(ids.master, 2)) << "at the maximum it stays there";
+    PressKeys({VK_CONTROL, VK_SHIFT, VK_SPACE});
+    EXPECT_EQ((std::vector<LONG>{65535 - kStep, 65535 - kStep}), StoredMixerValues(ids.master, 2));
+    PressKeys({VK_CONTROL, VK_MENU, VK_SPACE});
+    EXPECT_EQ(std::vector<LONG>{1}, StoredMixerValues(ids.masterMute, 1));
+    PressKeys({VK_CONTROL, VK_SHIFT, 'C'});
+    EXPECT_EQ((std::vector<LONG>{0, 1, 0, 0, 0, 0}), StoredMixerValues(ids.selector, 6)) << "CD Audio records";
+    PressKeys({VK_CONTROL, VK_MENU, '4'});
     EXPECT_EQ(6, ActiveTab(sheet)) << "the 3D Settings page";
     EXPECT_EQ(std::vector<HWND>{sheet}, m_panel->VisibleWindows()) << "the warning came once";
 }
@@ -175,14 +145,14 @@ TEST_F(PanelHotkeysProcessTest, FourChannelCardAndKeysInsideTheSheet)
     HWND sheet = Start(SimCardModel::Four, true, {{ids.master, {0, 0}}, {ids.line3, {1000, 1000}}});
     ASSERT_NE(nullptr, sheet);
     EXPECT_TRUE(m_boxes.empty());
-    Press({VK_CONTROL, VK_SHIFT, VK_SPACE});
-    EXPECT_EQ((std::vector<LONG>{0, 0}), Stored(ids.master, 2)) << "at the minimum it stays there";
+    PressKeys({VK_CONTROL, VK_SHIFT, VK_SPACE});
+    EXPECT_EQ((std::vector<LONG>{0, 0}), StoredMixerValues(ids.master, 2)) << "at the minimum it stays there";
     // Ctrl+Alt+6 and Ctrl+L have no action on this card.
-    Press({VK_CONTROL, 'L'});
-    Press({VK_CONTROL, VK_MENU, '6'});
-    EXPECT_EQ((std::vector<LONG>{1000, 1000}), Stored(ids.line3, 2));
+    PressKeys({VK_CONTROL, 'L'});
+    PressKeys({VK_CONTROL, VK_MENU, '6'});
+    EXPECT_EQ((std::vector<LONG>{1000, 1000}), StoredMixerValues(ids.line3, 2));
     EXPECT_EQ(0, ActiveTab(sheet));
-    Press({VK_CONTROL, VK_MENU, '4'});
+    PressKeys({VK_CONTROL, VK_MENU, '4'});
     EXPECT_EQ(5, ActiveTab(sheet)) << "the 3D Settings page of seven";
     PostMessageA(sheet, WM_COMMAND, 32772, 0);
     ASSERT_TRUE(m_panel->WaitForExit(kStartMs));
@@ -192,9 +162,9 @@ TEST_F(PanelHotkeysProcessTest, FourChannelCardAndKeysInsideTheSheet)
     ASSERT_NE(nullptr, sheet);
     SetForegroundWindow(sheet);
     PumpUntil([&] { return GetForegroundWindow() == sheet; }, 3000);
-    Press({VK_CONTROL, 'F'});
-    EXPECT_EQ((std::vector<LONG>{1000 + kStep, 1000 + kStep}), Stored(ids.front, 2));
+    PressKeys({VK_CONTROL, 'F'});
+    EXPECT_EQ((std::vector<LONG>{1000 + kStep, 1000 + kStep}), StoredMixerValues(ids.front, 2));
     // F5 onwards choose pages there.
-    Press({VK_F8});
+    PressKeys({VK_F8});
     EXPECT_EQ(3, ActiveTab(sheet));
 }
