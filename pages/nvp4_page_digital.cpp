@@ -135,6 +135,14 @@ void CNVP4PageDigital::Refresh()
     UpdateOutputControls();
 }
 
+void CNVP4PageDigital::OnSheetVisible(bool visible)
+{
+    if (!visible)
+        m_statusTimer.Rest();
+    else if (m_statusTimer.Resume())
+        TickStatus();
+}
+
 void CNVP4PageDigital::UpdateStatusControls()
 {
     const bool on = m_card->GetSpdifInputMode() != 0;
@@ -207,10 +215,6 @@ LRESULT CNVP4PageDigital::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             TickStatus(); // the texts are current at once, not a second later
         break;
     }
-    case WM_PAINT:
-        if (m_statusTimer.Resume())
-            TickStatus();
-        break;
     case WM_DESTROY:
         m_statusTimer.Want(m_hWnd, false);
         break;

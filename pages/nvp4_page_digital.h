@@ -27,6 +27,7 @@ public:
     BOOL OnInitDialog() override;
     bool OnSetActive() override;
     void Refresh() override;
+    void OnSheetVisible(bool visible) override;
 
     bool IsStatusTimerRunning() const { return m_statusTimer.IsRunning(); }
     bool IsStatusTimerWanted() const { return m_statusTimer.IsWanted(); }

@@ -185,6 +185,14 @@ bool CNVP4PageEQ::OnDeactivate()
     return CCoolPropertyPage::OnDeactivate();
 }
 
+void CNVP4PageEQ::OnSheetVisible(bool visible)
+{
+    if (visible)
+        m_peakTimer.Resume();
+    else
+        m_peakTimer.Rest();
+}
+
 void CNVP4PageEQ::Refresh()
 {
     if (m_hWnd == nullptr)
@@ -237,10 +245,6 @@ LRESULT CNVP4PageEQ::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             m_peakTimer.Resume();
         break;
     }
-    case WM_PAINT:
-        // The sheet was shown again or restored: its pages are painted anew.
-        m_peakTimer.Resume();
-        break;
     case WM_DESTROY:
         m_peakTimer.Want(m_hWnd, false);
         m_tooltip = nullptr; // an owned popup: it goes with the page

@@ -33,6 +33,7 @@ public:
     bool OnSetActive() override;
     bool OnDeactivate() override;
     void Refresh() override;
+    void OnSheetVisible(bool visible) override;
 
     bool IsModified() const { return m_modified; }
     bool IsNewName() const { return m_newName; }

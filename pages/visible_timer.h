@@ -21,7 +21,7 @@ public:
     // Called from the page's tick: false (and the timer rests) when the page can
     // no longer be seen, so the tick should do nothing.
     bool KeepTicking();
-    // The page was shown or painted: a wanted timer that rests starts again.
+    // The page or its sheet was shown: a wanted timer that rests starts again.
     // True when it did.
     bool Resume();
     // The page or its sheet was hidden.

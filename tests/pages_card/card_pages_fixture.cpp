@@ -41,6 +41,21 @@ bool CardPagesSheet::Open()
     return true;
 }
 
+LRESULT CardPagesSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CMixerPropertySheet::WindowProc(message, wParam, lParam);
+    if (message == WM_WINDOWPOSCHANGED && m_hWnd != nullptr) {
+        const bool visible = IsWindowVisible() && !IsIconic(m_hWnd);
+        if (visible != m_visible) {
+            m_visible = visible;
+            for (CPropertyPage* page : m_pages)
+                if (page->m_hWnd != nullptr)
+                    static_cast<CCoolPropertyPage*>(page)->OnSheetVisible(visible);
+        }
+    }
+    return result;
+}
+
 BlankPage::BlankPage() : CCoolPropertyPage(IDD_PAGE_MISC, IDS_PAGE_MISC) {}
 
 void CardPagesTest::TearDown()

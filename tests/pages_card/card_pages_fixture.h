@@ -25,8 +25,14 @@ public:
     bool AddMixerPages() override;
     bool Open();
 
+protected:
+    // Tells the pages when the sheet goes off the screen and comes back, as the
+    // main sheet does.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     std::vector<CPropertyPage*> m_pages;
+    bool m_visible = false;
 };
 
 class CardPagesTest : public testing::Test {
