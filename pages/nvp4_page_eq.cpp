@@ -247,7 +247,10 @@ LRESULT CNVP4PageEQ::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_DESTROY:
         m_peakTimer.Want(m_hWnd, false);
-        m_tooltip = nullptr; // an owned popup: it goes with the page
+        // Owned by the sheet (a child cannot own a popup): it goes with the page.
+        if (m_tooltip != nullptr)
+            ::DestroyWindow(m_tooltip);
+        m_tooltip = nullptr;
         break;
     default:
         break;
@@ -390,7 +393,10 @@ void CNVP4PageEQ::OnDelete()
     const std::string caption = LoadResourceString(IDS_SHORT_NAME);
     if (MessageBox(question.c_str(), caption.c_str(), MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
-    m_card->DeleteEqSet(nullptr);
+    // The preset the edit field names goes (the current set when it names none).
+    const int index = ChosenPreset();
+    const std::string name = index >= 0 ? m_presets.GetLBText(index) : std::string();
+    m_card->DeleteEqSet(name.empty() ? nullptr : name.c_str());
     FillPresets();
     SelectCurrentSet();
     LoadSelectedPreset();

@@ -3,7 +3,7 @@
 // goes at once to the card, which writes the registry and tells the driver; the
 // peak meters follow the driver's levels every 50 ms while the page is seen.
 // Built by the main sheet with the card; borrows the card and the sheet's host
-// view. Owns its controls and its tooltip window (an owned popup of the page).
+// view. Owns its controls and its tooltip window (destroyed with the page).
 
 #include <windows.h>
 

@@ -240,17 +240,19 @@ TEST_F(EqPageTest, ChoosingRestoringAndDeletingPresets)
     }
     EXPECT_EQ(2u, Presets().size());
     {
+        // The preset named in the field goes, not the current one.
         MessageBoxCatcher yes(IDOK);
+        Type(Page(), IDC_EQ_PRESET, "jazz");
         Click(Page(), IDC_EQ_DELETE);
     }
-    // Rock is gone; Jazz is loaded and sent, and as the last preset it cannot go.
-    EXPECT_EQ((std::vector<std::string>{"Jazz"}), Presets());
-    EXPECT_EQ(0u, ReadMachineValue(BandKey(10) + "\\Rock", kEqGainTableValue).data.size());
-    EXPECT_EQ(kJazz, bench.Driver().State().equalizer.gains);
-    EXPECT_EQ("Jazz", TextOf(Page(), IDC_EQ_PRESET));
+    // Jazz is gone; Rock is loaded and sent, and as the last preset it cannot go.
+    EXPECT_EQ((std::vector<std::string>{"Rock"}), Presets());
+    EXPECT_EQ(0u, ReadMachineValue(BandKey(10) + "\\Jazz", kEqGainTableValue).data.size());
+    EXPECT_EQ(kRock, bench.Driver().State().equalizer.gains);
+    EXPECT_EQ("Rock", TextOf(Page(), IDC_EQ_PRESET));
     EXPECT_FALSE(IsEnabled(Page(), IDC_EQ_DELETE));
     // Editing the only preset's name keeps Delete off.
-    Type(Page(), IDC_EQ_PRESET, "jazz");
+    Type(Page(), IDC_EQ_PRESET, "ROCK");
     EXPECT_FALSE(IsEnabled(Page(), IDC_EQ_DELETE));
 }
 
