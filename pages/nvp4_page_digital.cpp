@@ -9,6 +9,7 @@
 #include "driver/card_mixer.h"
 #include "pages/card_page_timers.h"
 #include "pages/spdif_status_text.h"
+#include "pages/page_texts.h"
 #include "platform/resource_string.h"
 #include "string_ids.h"
 
@@ -20,11 +21,6 @@ constexpr int kStatusFrameIds[] = {IDC_SPDIF_RATE_FRAME, IDC_SPDIF_COPY_FRAME, I
 constexpr int kStatusTextIds[] = {IDC_SPDIF_RATE, IDC_SPDIF_COPY, IDC_SPDIF_EMPHASIS};
 constexpr DWORD kSpdifInLineType = MIXERLINE_COMPONENTTYPE_SRC_UNDEFINED;
 constexpr int kPlaybackDestination = 0;
-
-void SetItemText(HWND page, int id, UINT stringId)
-{
-    ::SetDlgItemTextA(page, id, LoadResourceString(stringId).c_str());
-}
 
 void HideAndDisable(CWnd& control)
 {
@@ -83,21 +79,23 @@ BOOL CNVP4PageDigital::OnInitDialog()
 
 void CNVP4PageDigital::SetTexts()
 {
-    SetItemText(m_hWnd, IDC_SPDIF_IN_FRAME, IDS_SPDIF_IN_FRAME);
-    SetItemText(m_hWnd, IDC_SPDIF_IN_ON, IDS_SPDIF_IN_ALWAYS_ON);
-    SetItemText(m_hWnd, IDC_SPDIF_IN_AUTO, IDS_SPDIF_IN_AUTO_SENSE);
-    SetItemText(m_hWnd, IDC_SPDIF_IN_OFF, IDS_SPDIF_IN_OFF);
-    SetItemText(m_hWnd, IDC_SPDIF_RATE_FRAME, IDS_SPDIF_SAMPLE_RATE_FRAME);
-    SetItemText(m_hWnd, IDC_SPDIF_COPY_FRAME, IDS_SPDIF_COPYRIGHT_FRAME);
-    SetItemText(m_hWnd, IDC_SPDIF_EMPHASIS_FRAME, IDS_SPDIF_PREEMPHASIS_FRAME);
-    SetItemText(m_hWnd, IDC_SPDIF_IN_MUTE, IDS_MUTE);
-    SetItemText(m_hWnd, IDC_SPDIF_OUT_FRAME, IDS_SPDIF_OUT_FRAME);
+    SetItemTexts(m_hWnd, {
+        {IDC_SPDIF_IN_FRAME, IDS_SPDIF_IN_FRAME},
+        {IDC_SPDIF_IN_ON, IDS_SPDIF_IN_ALWAYS_ON},
+        {IDC_SPDIF_IN_AUTO, IDS_SPDIF_IN_AUTO_SENSE},
+        {IDC_SPDIF_IN_OFF, IDS_SPDIF_IN_OFF},
+        {IDC_SPDIF_RATE_FRAME, IDS_SPDIF_SAMPLE_RATE_FRAME},
+        {IDC_SPDIF_COPY_FRAME, IDS_SPDIF_COPYRIGHT_FRAME},
+        {IDC_SPDIF_EMPHASIS_FRAME, IDS_SPDIF_PREEMPHASIS_FRAME},
+        {IDC_SPDIF_IN_MUTE, IDS_MUTE},
+        {IDC_SPDIF_OUT_FRAME, IDS_SPDIF_OUT_FRAME},
+        {IDC_SPDIF_OUT_DIRECT, IDS_SPDIF_OUT_DIRECT},
+        {IDC_SPDIF_OUT_OFF, IDS_SPDIF_OUT_OFF},
+        {IDC_SPDIF_OUT_COPY_BIT, IDS_SPDIF_OUT_COPYRIGHT_BIT},
+        {IDC_SPDIF_OUT_EMPHASIS, IDS_SPDIF_OUT_PREEMPHASIS},
+    });
     const std::string mix = LoadResourceString(IDS_SPDIF_OUT_DIGITAL_MIX) + " / DVD";
     m_outMix.SetWindowText(mix.c_str());
-    SetItemText(m_hWnd, IDC_SPDIF_OUT_DIRECT, IDS_SPDIF_OUT_DIRECT);
-    SetItemText(m_hWnd, IDC_SPDIF_OUT_OFF, IDS_SPDIF_OUT_OFF);
-    SetItemText(m_hWnd, IDC_SPDIF_OUT_COPY_BIT, IDS_SPDIF_OUT_COPYRIGHT_BIT);
-    SetItemText(m_hWnd, IDC_SPDIF_OUT_EMPHASIS, IDS_SPDIF_OUT_PREEMPHASIS);
 }
 
 void CNVP4PageDigital::BindInputLine()
@@ -207,14 +205,10 @@ LRESULT CNVP4PageDigital::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    case WM_WINDOWPOSCHANGED: {
-        const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
-        if (position->flags & SWP_HIDEWINDOW)
-            m_statusTimer.Rest();
-        else if ((position->flags & SWP_SHOWWINDOW) && m_statusTimer.Resume())
+    case WM_WINDOWPOSCHANGED:
+        if (m_statusTimer.FollowPage(*reinterpret_cast<const WINDOWPOS*>(lParam)))
             TickStatus(); // the texts are current at once, not a second later
         break;
-    }
     case WM_DESTROY:
         m_statusTimer.Want(m_hWnd, false);
         break;

@@ -8,6 +8,7 @@
 #include "pages/card_page_timers.h"
 #include "pages/eq_band_scale.h"
 #include "pages/eq_meter.h"
+#include "pages/page_texts.h"
 #include "platform/resource_string.h"
 #include "string_ids.h"
 
@@ -20,11 +21,6 @@ constexpr int kPresetNameLimit = 99;
 constexpr int kScaleIds[] = {IDC_EQ_SCALE_TOP,    IDC_EQ_SCALE_HZ,           IDC_EQ_SCALE_MIDDLE,
                              IDC_EQ_SCALE_BOTTOM, IDC_EQ_SCALE_MIDDLE_RIGHT, IDC_EQ_SCALE_DB};
 constexpr int kTipWidth = 300; // pixels; the description wraps
-
-void SetItemText(HWND page, int id, UINT stringId)
-{
-    ::SetDlgItemTextA(page, id, LoadResourceString(stringId).c_str());
-}
 
 } // namespace
 
@@ -96,13 +92,15 @@ BOOL CNVP4PageEQ::OnInitDialog()
 
 void CNVP4PageEQ::SetTexts()
 {
-    SetItemText(m_hWnd, IDC_EQ_FRAME, IDS_EQ_FRAME);
-    SetItemText(m_hWnd, IDC_EQ_ENABLE, IDS_EQ_ENABLE);
-    SetItemText(m_hWnd, IDC_EQ_PRESETS_FRAME, IDS_EQ_PRESETS_FRAME);
-    SetItemText(m_hWnd, IDC_EQ_ADD, IDS_PRESET_ADD);
-    SetItemText(m_hWnd, IDC_EQ_SAVE, IDS_PRESET_SAVE);
-    SetItemText(m_hWnd, IDC_EQ_DELETE, IDS_PRESET_DELETE);
-    SetItemText(m_hWnd, IDC_EQ_RESTORE, IDS_PRESET_RESTORE);
+    SetItemTexts(m_hWnd, {
+        {IDC_EQ_FRAME, IDS_EQ_FRAME},
+        {IDC_EQ_ENABLE, IDS_EQ_ENABLE},
+        {IDC_EQ_PRESETS_FRAME, IDS_EQ_PRESETS_FRAME},
+        {IDC_EQ_ADD, IDS_PRESET_ADD},
+        {IDC_EQ_SAVE, IDS_PRESET_SAVE},
+        {IDC_EQ_DELETE, IDS_PRESET_DELETE},
+        {IDC_EQ_RESTORE, IDS_PRESET_RESTORE},
+    });
 }
 
 void CNVP4PageEQ::EnableBandControls(bool enable)
@@ -237,14 +235,9 @@ LRESULT CNVP4PageEQ::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    case WM_WINDOWPOSCHANGED: {
-        const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
-        if (position->flags & SWP_HIDEWINDOW)
-            m_peakTimer.Rest();
-        else if (position->flags & SWP_SHOWWINDOW)
-            m_peakTimer.Resume();
+    case WM_WINDOWPOSCHANGED:
+        m_peakTimer.FollowPage(*reinterpret_cast<const WINDOWPOS*>(lParam));
         break;
-    }
     case WM_DESTROY:
         m_peakTimer.Want(m_hWnd, false);
         // Owned by the sheet (a child cannot own a popup): it goes with the page.

@@ -8,6 +8,7 @@
 #include "dialogs/midi_ids.h"
 #include "driver/card_mixer.h"
 #include "platform/common_dialogs.h"
+#include "pages/page_texts.h"
 #include "platform/resource_string.h"
 #include "platform/wait_cursor.h"
 #include "string_ids.h"
@@ -18,11 +19,6 @@ namespace {
 
 // The last software entry; it and anything above it is shown as that entry.
 constexpr DWORD kLargestSoftwareLimit = 976;
-
-void SetItemText(HWND page, int id, UINT stringId)
-{
-    ::SetDlgItemTextA(page, id, LoadResourceString(stringId).c_str());
-}
 
 } // namespace
 
@@ -66,18 +62,20 @@ BOOL CNVP4PageMidi::OnInitDialog()
 
 void CNVP4PageMidi::SetTexts()
 {
-    SetItemText(m_hWnd, IDC_MIDI_FRAME, IDS_MIDI_FRAME);
-    SetItemText(m_hWnd, IDC_MIDI_ALLOCATION_FRAME, IDS_MIDI_VOICE_ALLOCATION);
-    SetItemText(m_hWnd, IDC_MIDI_ALLOC_DYNAMIC, IDS_MIDI_ALLOC_DYNAMIC);
-    SetItemText(m_hWnd, IDC_MIDI_ALLOC_DLS, IDS_MIDI_ALLOC_DLS);
-    SetItemText(m_hWnd, IDC_MIDI_PROCESSING_FRAME, IDS_MIDI_VOICE_PROCESSING);
-    SetItemText(m_hWnd, IDC_MIDI_HW_LABEL, IDS_MIDI_HW_VOICES);
-    SetItemText(m_hWnd, IDC_MIDI_SW_LABEL, IDS_MIDI_SW_VOICES);
-    SetItemText(m_hWnd, IDC_MIDI_SAMPLE_SET_FRAME, IDS_MIDI_SAMPLE_SET_FRAME);
-    SetItemText(m_hWnd, IDC_MIDI_RESIDENT, IDS_MIDI_MEMORY_RESIDENT);
-    SetItemText(m_hWnd, IDC_MIDI_DEFAULT_SET, IDS_MIDI_DEFAULT_SET);
-    SetItemText(m_hWnd, IDC_MIDI_CUSTOM_SET, IDS_MIDI_CUSTOM_SET);
-    SetItemText(m_hWnd, IDC_MIDI_BROWSE, IDS_MIDI_BROWSE);
+    SetItemTexts(m_hWnd, {
+        {IDC_MIDI_FRAME, IDS_MIDI_FRAME},
+        {IDC_MIDI_ALLOCATION_FRAME, IDS_MIDI_VOICE_ALLOCATION},
+        {IDC_MIDI_ALLOC_DYNAMIC, IDS_MIDI_ALLOC_DYNAMIC},
+        {IDC_MIDI_ALLOC_DLS, IDS_MIDI_ALLOC_DLS},
+        {IDC_MIDI_PROCESSING_FRAME, IDS_MIDI_VOICE_PROCESSING},
+        {IDC_MIDI_HW_LABEL, IDS_MIDI_HW_VOICES},
+        {IDC_MIDI_SW_LABEL, IDS_MIDI_SW_VOICES},
+        {IDC_MIDI_SAMPLE_SET_FRAME, IDS_MIDI_SAMPLE_SET_FRAME},
+        {IDC_MIDI_RESIDENT, IDS_MIDI_MEMORY_RESIDENT},
+        {IDC_MIDI_DEFAULT_SET, IDS_MIDI_DEFAULT_SET},
+        {IDC_MIDI_CUSTOM_SET, IDS_MIDI_CUSTOM_SET},
+        {IDC_MIDI_BROWSE, IDS_MIDI_BROWSE},
+    });
 }
 
 void CNVP4PageMidi::Fill(CCoolComboBox& list, const std::vector<VoiceListEntry>& entries)

@@ -29,3 +29,12 @@ bool CVisibleTimer::Resume()
         return false;
     return m_timer.Start(m_page, m_id, m_period);
 }
+
+bool CVisibleTimer::FollowPage(const WINDOWPOS& position)
+{
+    if (position.flags & SWP_HIDEWINDOW) {
+        Rest();
+        return false;
+    }
+    return (position.flags & SWP_SHOWWINDOW) != 0 && Resume();
+}

@@ -26,6 +26,10 @@ public:
     bool Resume();
     // The page or its sheet was hidden.
     void Rest() { m_timer.Stop(); }
+    // The page's WM_WINDOWPOSCHANGED (the sheet shows and hides its pages): rests
+    // the timer when the page is hidden, resumes it when it is shown. True when
+    // it resumed.
+    bool FollowPage(const WINDOWPOS& position);
 
     // Whether a window can be seen: visible with every ancestor, the top one not
     // minimised.
