@@ -1,10 +1,18 @@
 #pragma once
-// The Digital page: the S/PDIF input and output of the card.
+// The Digital page: the S/PDIF input and output of the card. The input's mode,
+// its live status (read once a second while the input is on and the page is
+// seen), its volume and mute (bound to the mixer's S/PDIF input line), the
+// output's source and its copy bit.
 // Built by the main sheet with the card; borrows the card and the sheet's host view.
 
 #include <windows.h>
 
+#include "mixer/controls/mixer_button.h"
+#include "mixer/controls/mixer_slider_ex.h"
+#include "pages/visible_timer.h"
+#include "skin/cool_button.h"
 #include "skin/cool_property_page.h"
+#include "skin/cool_static.h"
 
 class CCardMixer;
 class CPageHost;
@@ -16,7 +24,38 @@ public:
 
     CNVP4PageDigital(CCardMixer* card, CPageHost* host);
 
+    BOOL OnInitDialog() override;
+    bool OnSetActive() override;
+    void Refresh() override;
+    void OnSheetVisible(bool visible) override;
+
+    bool IsStatusTimerRunning() const { return m_statusTimer.IsRunning(); }
+    bool IsStatusTimerWanted() const { return m_statusTimer.IsWanted(); }
+    CMixerSliderEx& InputVolume() { return m_volume; }
+    CMixerButton& InputMute() { return m_mute; }
+    // One status tick, as the timer runs it.
+    void TickStatus();
+
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DoDataExchange() override;
+
+private:
+    void SetTexts();
+    void BindInputLine();
+    void UpdateStatusControls();
+    void SetInputRadios();
+    void UpdateOutputControls();
+    void OnCommand(UINT id);
+
     CCardMixer* m_card;
     CPageHost* m_host;
+
+    CCoolButton m_inFrame, m_inOn, m_inAuto, m_inOff;
+    CCoolButton m_statusFrames[3];
+    CCoolStatic m_statusTexts[3];
+    CMixerSliderEx m_volume;
+    CMixerButton m_mute;
+    CCoolButton m_outFrame, m_outMix, m_outDirect, m_outDvd, m_outOff, m_copyBit, m_outEmphasis;
+    CVisibleTimer m_statusTimer;
 };

@@ -1,10 +1,19 @@
 #pragma once
-// The MIDI page: the wavetable synthesizer's voices and sample set.
+// The MIDI page: the wavetable synthesizer's voice allocation, hardware and
+// software voice limits, and its sample set (default or a custom file, kept in
+// memory or not).
 // Built by the main sheet with the card; borrows the card and the sheet's host view.
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
+#include "pages/voice_lists.h"
+#include "skin/cool_button.h"
+#include "skin/cool_combo_box.h"
 #include "skin/cool_property_page.h"
+#include "skin/cool_static.h"
 
 class CCardMixer;
 class CPageHost;
@@ -16,7 +25,38 @@ public:
 
     CNVP4PageMidi(CCardMixer* card, CPageHost* host);
 
+    BOOL OnInitDialog() override;
+    bool OnSetActive() override;
+    void Refresh() override;
+
+    CCoolComboBox& HardwareList() { return m_hwVoices; }
+    CCoolComboBox& SoftwareList() { return m_swVoices; }
+
+    // The file part of a path (after the last backslash or slash).
+    static std::string FileNameOf(const char* path);
+
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DoDataExchange() override;
+
+private:
+    void SetTexts();
+    static void Fill(CCoolComboBox& list, const std::vector<VoiceListEntry>& entries);
+    void RefreshHardware();
+    void RefreshSoftware();
+    void SetSetRadios();
+    void ShowSetFile();
+    void OnCommand(UINT id, UINT code);
+    void OnListChanged(CCoolComboBox& list, bool hardware);
+    void OnCustomSet();
+    void Browse();
+
     CCardMixer* m_card;
     CPageHost* m_host;
+
+    CCoolButton m_frame, m_allocationFrame, m_dynamic, m_dls, m_processingFrame, m_setFrame;
+    CCoolButton m_resident, m_defaultSet, m_customSet, m_browse;
+    CCoolComboBox m_hwVoices, m_swVoices;
+    CCoolStatic m_hwLabel, m_swLabel, m_setFile;
+    std::vector<VoiceListEntry> m_softwareEntries;
 };

@@ -15,6 +15,7 @@ namespace {
 
 constexpr DWORD kSimStatusNotFound = 0xC0000034;
 constexpr DWORD kMaximumPeakBands = 10;
+constexpr int kPeakLevelScale = 300;
 
 bool ReadStored(HKEY key, const char* valueName, std::vector<BYTE>& data)
 {
@@ -93,10 +94,11 @@ DWORD SimDriver::EqualizerCommand(const CommandRequest& request)
         for (DWORD band = 0; band < count; ++band) {
             DWORD level = 0;
             if (equalizer.on) {
-                // A signal that moves with time, louder in bands with more gain.
+                // A signal that moves with time, louder in bands with more gain, in
+                // the 16-bit range of a real card's peaks (about 3000 to 30000).
                 const int gain = band < equalizer.gains.size() ? equalizer.gains[band] : 0;
                 const int base = static_cast<int>((equalizer.phase * 7 + band * 13) % 80) + 10;
-                level = static_cast<DWORD>(std::max(0, base + 2 * gain));
+                level = static_cast<DWORD>(std::max(0, base + 2 * gain) * kPeakLevelScale);
             }
             levels[band] = level;
         }

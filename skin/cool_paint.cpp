@@ -68,6 +68,10 @@ std::vector<RECT> OverlappingSiblings(HWND window)
         if (sibling == window || !::IsWindowVisible(sibling) || !::GetWindowRect(sibling, &rect) ||
             !::IntersectRect(&common, &own, &rect))
             continue;
+        // A frame around the whole window (a group box holding a group box) lies
+        // behind it, not inside it; left in, it would leave nothing to draw.
+        if (::EqualRect(&common, &own) && !::EqualRect(&rect, &own))
+            continue;
         ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&common), 2);
         overlaps.push_back(common);
     }

@@ -26,7 +26,7 @@ bool HandlePaintMessage(HWND window, CoolLayout& layout, UINT message, WPARAM wP
                         LRESULT* result, const std::vector<RECT>* keepOut = nullptr);
 
 // The rectangles (client coordinates) of the visible sibling windows that overlap
-// the window.
+// the window; a larger sibling that holds the whole window is not among them.
 std::vector<RECT> OverlappingSiblings(HWND window);
 
 // The control's font (WM_GETFONT), else the system's GUI font.

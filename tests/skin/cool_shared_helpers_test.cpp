@@ -14,6 +14,7 @@
 #include "skin/cool_hover.h"
 #include "skin/cool_layout.h"
 #include "skin/cool_messages.h"
+#include "skin/cool_paint.h"
 #include "skin/cool_parent_background.h"
 #include "skin/cool_spread.h"
 #include "support/dib_canvas.h"
@@ -300,3 +301,30 @@ TEST(Hover, CaptureHoverEndsWhenTheMouseLeavesOrTheCaptureGoes)
     ReleaseCapture();
     EXPECT_EQ((std::vector<std::string>{"id 1003", "clear", "id 1003", "clear"}), host.statusLog);
 }
+
+namespace {
+
+// A group box keeps out of its painting the controls that lie on it, but not a
+// frame around it: a group box inside a group box still has something to draw.
+TEST(OverlappingSiblingsTest, ControlsOnAWindowCountAndAFrameAroundItDoesNot)
+{
+    const HWND parent = CreateWindowExA(WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                        nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, parent);
+    auto child = [parent](int x, int y, int cx, int cy) {
+        return CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, x, y, cx, cy, parent, nullptr,
+                               nullptr, nullptr);
+    };
+    const HWND outer = child(0, 0, 300, 200);
+    const HWND inner = child(10, 20, 100, 80);
+    child(20, 40, 50, 10); // a control on the inner frame
+    child(250, 150, 100, 100); // over the outer frame's corner only
+    const std::vector<RECT> onInner = OverlappingSiblings(inner);
+    ASSERT_EQ(1u, onInner.size());
+    EXPECT_EQ(10, onInner[0].left);
+    EXPECT_EQ(20, onInner[0].top);
+    EXPECT_EQ(3u, OverlappingSiblings(outer).size());
+    DestroyWindow(parent);
+}
+
+} // namespace
