@@ -1,4 +1,5 @@
-// The panel's process entry: the simulated card when HALVARD_SIMCARD names one,
+// The panel's process entry: the simulated card when HALVARD_SIMCARD names one (and
+// the simulated full disk when HALVARD_SIMDISK_BYTES is set),
 // then the application object's start-up, message loop and exit.
 #include <windows.h>
 
@@ -9,6 +10,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     InstallSimulatedCardFromEnvironment();
+    InstallSimDiskFromEnvironment();
     if (IsGenericMixerSheetRequested())
         return RunGenericMixerSheet();
     CPanelApp app;

@@ -1,14 +1,21 @@
 #include "app/panel_app.h"
 
+#include "app/main_sheet.h"
+#include "app/settings_file_commands.h"
 #include "platform/panel_values.h"
+#include "panel_ids.h"
 #include "string_ids.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
+
+// List views, tabs, status bars, trackbars, progress bars, up-down controls.
+constexpr DWORD kPageControlClasses = ICC_WIN95_CLASSES;
 
 std::vector<std::string> ProcessArguments()
 {
@@ -97,13 +104,39 @@ void CPanelApp::ParseArguments(CPanelCommandLineInfo& info) const
     ParseCommandLine(info, static_cast<int>(argv.size()), argv.data());
 }
 
-bool CPanelApp::StartMainWindow(const CPanelCommandLineInfo&, bool)
+bool CPanelApp::StartMainWindow(const CPanelCommandLineInfo& info, bool minimize)
 {
-    // Until the main sheet is built, a start shows the About text and ends.
-    const std::string shortName = LoadString(IDS_SHORT_NAME);
-    const std::string aboutFormat = LoadString(IDS_ABOUT_FORMAT);
-    char about[1024];
-    std::snprintf(about, sizeof(about), aboutFormat.c_str(), shortName.c_str(), "1.0", "---");
-    ::MessageBoxA(nullptr, about, m_productName.c_str(), MB_OK | MB_ICONINFORMATION);
-    return false;
+    // The window classes the pages' controls use.
+    INITCOMMONCONTROLSEX classes = {sizeof(classes), kPageControlClasses};
+    InitCommonControlsEx(&classes);
+    auto sheet = std::make_unique<VUDO4Ruruz>(IDS_SHORT_NAME, m_cardMixer.get());
+    if (!sheet->Create(nullptr, VUDO4Ruruz::kWindowStyle))
+        return false;
+    ApplyStartOptions(*sheet, ReadStartOptions(info));
+    m_pMainWnd = sheet.get();
+    char autostart[kAutostartBufferSize];
+    const bool trayIcon = ReadAutostart(m_productName.c_str(), autostart, sizeof(autostart));
+    if (trayIcon)
+        sheet->SetTrayIcon(LoadIcon(IDI_PANEL), IDM_TRAY);
+    // The settings file is in place before the sheet first paints or takes a key.
+    if (!info.m_strFileName.empty() && LoadSettingsFileFrom(*m_cardMixer, info.m_strFileName.c_str()))
+        sheet->RefreshPages();
+    sheet->ShowWindow(ShowCommandAtStart(minimize, trayIcon));
+    m_sheet = std::move(sheet);
+    return true;
+}
+
+void CPanelApp::ApplyStartOptions(VUDO4Ruruz& sheet, const StartOptions& options)
+{
+    if (options.hasPicture) {
+        // A picture that does not load leaves none, but the blending is set all the same.
+        sheet.SetPicture(options.picturePath.c_str(), false);
+        sheet.SetFlags(sheet.GetFlags() | RM_BLENDPICTURE);
+    }
+    if (options.hasSpeakerPicture) {
+        m_speakerPicturePath = options.speakerPicturePath;
+        sheet.SetSpeakerPicturePath(options.speakerPicturePath);
+    }
+    if (options.hasBlendLevel)
+        sheet.SetPictureBlendLevel(options.blendLevel);
 }

@@ -5,6 +5,7 @@
 // the sheet; holds the single-instance semaphore for the life of the object.
 
 #include "app/panel_command_line_info.h"
+#include "app/start_options.h"
 #include "driver/card_mixer.h"
 #include "platform/owned_handle.h"
 #include "platform/win_app.h"
@@ -17,6 +18,8 @@
 // Shown when the card cannot be opened (not translated).
 constexpr const char* kCardFailureText = "Unable to create Mixer! Please check driver & Hardware.";
 constexpr const char* kCardFailureCaption = "Error";
+
+class VUDO4Ruruz;
 
 class CPanelApp : public CWinApp {
 public:
@@ -55,6 +58,7 @@ protected:
 
 private:
     bool OpenCardMixer();
+    void ApplyStartOptions(VUDO4Ruruz& sheet, const StartOptions& options);
     void ParseArguments(CPanelCommandLineInfo& info) const;
 
     std::vector<std::string> m_arguments;

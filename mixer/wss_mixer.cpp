@@ -308,9 +308,18 @@ bool CWssMixer::GetListText(MixerControlEntry& entry)
 bool CWssMixer::AddListener(DWORD controlId, CMixerListener* listener)
 {
     const bool added = CMixerDevice::AddListener(controlId, listener);
-    if (added && m_meterTimer == 0 && HasMeterListeners())
+    if (added && m_meterTimer == 0 && !m_metersPaused && HasMeterListeners())
         StartMeterTimer();
     return added;
+}
+
+void CWssMixer::PauseMeterPolling(bool paused)
+{
+    m_metersPaused = paused;
+    if (paused)
+        StopMeterTimer();
+    else if (m_meterTimer == 0 && HasMeterListeners())
+        StartMeterTimer();
 }
 
 bool CWssMixer::RemoveListener(DWORD controlId, CMixerListener* listener)

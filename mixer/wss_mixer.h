@@ -30,6 +30,10 @@ public:
     HWND CallbackWindow() const { return m_callbackWindow; }
     HMIXER Handle() const { return m_mixer; }
     UINT_PTR MeterTimer() const { return m_meterTimer; }
+    // While paused (nothing of the panel is on the screen) the meters are not polled,
+    // also when meter listeners come or go; resuming polls again if any listen.
+    void PauseMeterPolling(bool paused);
+    bool IsMeterPollingPaused() const { return m_metersPaused; }
     // Lines that the device reported but could not describe; they are hidden.
     int UnreadableLineCount() const { return m_unreadableLines; }
 
@@ -49,4 +53,5 @@ private:
     HMIXER m_mixer;
     UINT_PTR m_meterTimer;
     int m_unreadableLines;
+    bool m_metersPaused = false;
 };

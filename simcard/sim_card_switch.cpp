@@ -1,10 +1,13 @@
 #include "simcard/sim_card_switch.h"
 
 #include "simcard/sim_card.h"
+#include "simcard/sim_disk.h"
 #include "simcard/sim_driver.h"
 #include "simcard/sim_sound_system.h"
 
 #include <windows.h>
+
+#include <cstdlib>
 
 bool InstallSimulatedCardFromEnvironment()
 {
@@ -22,5 +25,19 @@ bool InstallSimulatedCardFromEnvironment()
     // And its sound system, for the speaker test.
     static SimSoundSystem sound;
     InstallSimSoundSystemForProcess(sound);
+    return true;
+}
+
+bool InstallSimDiskFromEnvironment()
+{
+    char value[32];
+    const DWORD length = GetEnvironmentVariableA("HALVARD_SIMDISK_BYTES", value, sizeof(value));
+    if (length == 0 || length >= sizeof(value))
+        return false;
+    char* end = nullptr;
+    const unsigned long long bytes = std::strtoull(value, &end, 10);
+    if (end == value || *end != '\0')
+        return false;
+    InstallSimDiskLimit(static_cast<std::size_t>(bytes));
     return true;
 }

@@ -5,3 +5,7 @@
 
 // True when the variable named a model and the card was installed.
 bool InstallSimulatedCardFromEnvironment();
+
+// HALVARD_SIMDISK_BYTES=N makes the disk fill up after N bytes written by the panel
+// (through the file-writing seam), to try a save that fails half-way. True when set.
+bool InstallSimDiskFromEnvironment();

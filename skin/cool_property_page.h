@@ -32,6 +32,10 @@ public:
     virtual bool OnDeactivate() { return CPropertyPage::OnKillActive(); }
     // Reads the page's settings back into its controls; nothing here.
     virtual void Refresh() {}
+    // The sheet went off the screen (hidden or minimised: false) or came back (true).
+    // Pages stop their timers while it is off and start them again when it is back;
+    // the sheet refreshes its active page after this. Nothing here.
+    virtual void OnSheetVisible(bool visible) {}
     // The page's own size for sizing the sheet; 0 here.
     virtual int GetPageWidth() { return 0; }
     virtual int GetPageHeight() { return 0; }

@@ -16,6 +16,7 @@
 namespace {
 
 const char* kProduct = "Halvard 5.1+";
+const char* kSheetCaption = "Halvard";
 constexpr DWORD kStartMs = 20000;
 
 // The card's registry state that a panel on the simulated card changes.
@@ -41,8 +42,7 @@ TEST_F(PanelProcessTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone)
 {
     PanelProcess first("", "six");
     ASSERT_TRUE(first.Started()) << PanelExecutable();
-    // Until the main sheet is there, a running panel shows its About text.
-    HWND firstWindow = first.WaitForWindow(kProduct, kStartMs);
+    HWND firstWindow = first.WaitForWindow(kSheetCaption, kStartMs);
     ASSERT_NE(nullptr, firstWindow);
     HWND ours = ForegroundWindowOfOurs();
     ASSERT_EQ(ours, GetForegroundWindow());

@@ -1,0 +1,258 @@
+// The panel's start on the simulated six-channel card against a bare comctl32
+// property sheet with eight empty pages: the time from the process's creation to
+// the sheet painted, each measured inside its own process (this program started
+// again as a child, five runs each, medians); the private bytes after start-up; and
+// the timer and paint wake-ups per second over 10 s while the sheet is hidden (in
+// the tray) and while it is minimised.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/main_sheet.h"
+#include "app/panel_app.h"
+#include "simcard/sim_card_switch.h"
+
+namespace {
+
+constexpr int kRuns = 5;
+constexpr DWORD kIdleMs = 10000;
+constexpr int kBarePages = 8;
+
+double NowSinceProcessCreation()
+{
+    FILETIME created, exited, kernel, user, now;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER a, b;
+    a.LowPart = created.dwLowDateTime;
+    a.HighPart = created.dwHighDateTime;
+    b.LowPart = now.dwLowDateTime;
+    b.HighPart = now.dwHighDateTime;
+    return static_cast<double>(b.QuadPart - a.QuadPart) / 1e4;
+}
+
+// Private bytes of this process, in KiB; 0 when the system does not say.
+SIZE_T PrivateKiB()
+{
+    struct Counters {
+        DWORD cb;
+        DWORD PageFaultCount;
+        SIZE_T PeakWorkingSetSize, WorkingSetSize, QuotaPeakPagedPoolUsage, QuotaPagedPoolUsage,
+            QuotaPeakNonPagedPoolUsage, QuotaNonPagedPoolUsage, PagefileUsage, PeakPagefileUsage, PrivateUsage;
+    } counters = {};
+    counters.cb = sizeof(counters);
+    using Query = BOOL(WINAPI*)(HANDLE, void*, DWORD);
+    HMODULE library = LoadLibraryA("psapi.dll");
+    auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(library, "GetProcessMemoryInfo")));
+    if (query == nullptr)
+        return 0;
+    if (query(GetCurrentProcess(), &counters, sizeof(counters)) && counters.PrivateUsage != 0)
+        return counters.PrivateUsage / 1024;
+    // Without the extended record, the page-file usage is the private bytes.
+    counters.cb = offsetof(Counters, PrivateUsage);
+    if (!query(GetCurrentProcess(), &counters, counters.cb))
+        return 0;
+    return counters.PagefileUsage / 1024;
+}
+
+// Dispatches messages until the window is shown with nothing left to paint.
+void PumpUntilPainted(HWND window)
+{
+    for (;;) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE))
+            return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+// Timer and paint messages of the thread over the time, nothing else waking it.
+struct Wakeups {
+    int timers = 0;
+    int paints = 0;
+    int all = 0;
+};
+
+Wakeups CountIdle(DWORD ms)
+{
+    Wakeups counted;
+    const DWORD start = GetTickCount();
+    for (DWORD elapsed = 0; elapsed < ms; elapsed = GetTickCount() - start) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ++counted.all;
+            counted.timers += message.message == WM_TIMER ? 1 : 0;
+            counted.paints += message.message == WM_PAINT ? 1 : 0;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return counted;
+}
+
+// An empty page template of the panel's page size.
+std::vector<WORD> EmptyPageTemplate()
+{
+    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
+    auto* header = reinterpret_cast<DLGTEMPLATE*>(words.data());
+    header->style = WS_CHILD;
+    header->cx = 320;
+    header->cy = 200;
+    return words;
+}
+
+int BareChild(const char* resultFile)
+{
+    INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&classes);
+    std::vector<WORD> page = EmptyPageTemplate();
+    PROPSHEETPAGEA pages[kBarePages] = {};
+    const char* titles[kBarePages] = {"Playback", "Sources", "Record", "Digital", "EQ", "MIDI", "3D Settings", "Misc"};
+    for (int i = 0; i < kBarePages; ++i) {
+        pages[i].dwSize = sizeof(PROPSHEETPAGEA);
+        pages[i].dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
+        pages[i].pResource = reinterpret_cast<LPCDLGTEMPLATEA>(page.data());
+        pages[i].pszTitle = titles[i];
+        pages[i].pfnDlgProc = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
+    }
+    PROPSHEETHEADERA header = {};
+    header.dwSize = sizeof(header);
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS;
+    header.pszCaption = "Bare";
+    header.nPages = kBarePages;
+    header.ppsp = pages;
+    const HWND sheet = reinterpret_cast<HWND>(PropertySheetA(&header));
+    if (sheet == nullptr)
+        return 1;
+    ShowWindow(sheet, SW_SHOWNORMAL);
+    PumpUntilPainted(sheet);
+    const double ms = NowSinceProcessCreation();
+    FILE* out = std::fopen(resultFile, "w");
+    if (out != nullptr) {
+        std::fprintf(out, "%.1f %lu\n", ms, static_cast<unsigned long>(PrivateKiB()));
+        std::fclose(out);
+    }
+    DestroyWindow(sheet);
+    return 0;
+}
+
+int PanelChild(const char* resultFile, bool idle)
+{
+    SetEnvironmentVariableA("HALVARD_SIMCARD", "six");
+    InstallSimulatedCardFromEnvironment();
+    CPanelApp app(std::vector<std::string>{});
+    if (!app.InitInstance())
+        return 1;
+    auto* sheet = dynamic_cast<VUDO4Ruruz*>(app.m_pMainWnd);
+    if (sheet == nullptr)
+        return 1;
+    PumpUntilPainted(sheet->m_hWnd);
+    const double ms = NowSinceProcessCreation();
+    FILE* out = std::fopen(resultFile, "w");
+    if (out == nullptr)
+        return 1;
+    std::fprintf(out, "%.1f %lu\n", ms, static_cast<unsigned long>(PrivateKiB()));
+    if (idle) {
+        const Wakeups shown = CountIdle(kIdleMs);
+        sheet->ShowWindow(SW_HIDE);
+        const Wakeups hidden = CountIdle(kIdleMs);
+        sheet->ShowWindow(SW_SHOWMINIMIZED);
+        const Wakeups minimised = CountIdle(kIdleMs);
+        for (const auto& [what, counted] : {std::pair<const char*, Wakeups>{"shown", shown}, {"hidden", hidden},
+                                            {"minimised", minimised}})
+            std::fprintf(out, "%s %.2f %.2f %.2f\n", what, counted.timers * 1000.0 / kIdleMs,
+                         counted.paints * 1000.0 / kIdleMs, counted.all * 1000.0 / kIdleMs);
+    }
+    std::fclose(out);
+    app.ExitInstance();
+    return 0;
+}
+
+std::string RunChild(const char* role)
+{
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    char file[MAX_PATH] = {};
+    GetTempFileNameA(folder, "hvb", 0, file);
+    std::string command = std::string("\"") + self + "\" " + role + " \"" + file + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    std::string result;
+    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, 120000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        FILE* in = std::fopen(file, "r");
+        char line[256];
+        while (in != nullptr && std::fgets(line, sizeof(line), in) != nullptr)
+            result += line;
+        if (in != nullptr)
+            std::fclose(in);
+    }
+    DeleteFileA(file);
+    return result;
+}
+
+double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--bare") == 0)
+        return BareChild(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "--panel") == 0)
+        return PanelChild(argv[2], false);
+    if (argc == 3 && std::strcmp(argv[1], "--idle") == 0)
+        return PanelChild(argv[2], true);
+
+    std::vector<double> bare, panel;
+    unsigned long bareKiB = 0, panelKiB = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        double ms = 0;
+        unsigned long kib = 0;
+        if (std::sscanf(RunChild("--bare").c_str(), "%lf %lu", &ms, &kib) == 2) {
+            bare.push_back(ms);
+            bareKiB = kib;
+        }
+        if (std::sscanf(RunChild("--panel").c_str(), "%lf %lu", &ms, &kib) == 2) {
+            panel.push_back(ms);
+            panelKiB = kib;
+        }
+    }
+    const double bareMs = Median(bare), panelMs = Median(panel);
+    std::printf("start-up, process creation to the sheet painted (median of %d):\n", kRuns);
+    std::printf("  bare comctl32 sheet, 8 empty pages: %8.1f ms   private %lu KiB\n", bareMs, bareKiB);
+    std::printf("  panel, six-channel simulated card:  %8.1f ms   private %lu KiB\n", panelMs, panelKiB);
+    std::printf("  ratio panel / bare: %.2f (goal at most 1.30)\n", bareMs > 0 ? panelMs / bareMs : 0.0);
+    std::printf("wake-ups per second over %lu s (timer, paint, all messages):\n",
+                static_cast<unsigned long>(kIdleMs / 1000));
+    const std::string idle = RunChild("--idle");
+    size_t at = idle.find('\n');
+    while (at != std::string::npos && at + 1 < idle.size()) {
+        const size_t end = idle.find('\n', at + 1);
+        std::printf("  %s\n", idle.substr(at + 1, end - at - 1).c_str());
+        at = end;
+    }
+    return 0;
+}
