@@ -10,6 +10,7 @@
 #include "platform/registry.h"
 #include "support/registry_guard.h"
 #include "support/temp_folder.h"
+#include "support/test_arguments.h"
 
 #include <gtest/gtest.h>
 
@@ -38,11 +39,28 @@ void Fails(const std::string& commandLine, unsigned long code, const std::string
 
 class HalvardCtlCommandTest : public HalvardCtlTest {};
 
+// "--write-golden=FOLDER" writes what the lists show now into the folder instead
+// (for a deliberate change of the lists, such as other line names).
 TEST_F(HalvardCtlCommandTest, ListShowsEveryLineControlAndSettingOfEachModel)
 {
-    EXPECT_EQ(UnixLines(GoldenText(IDR_GOLDEN_LIST_SIX)), Ok("list", "six"));
-    EXPECT_EQ(UnixLines(GoldenText(IDR_GOLDEN_LIST_FOUR)), Ok("list", "four"));
-    EXPECT_EQ(UnixLines(GoldenText(IDR_GOLDEN_LIST_SIX_JSON)), Ok("list --json", "six"));
+    const struct {
+        int golden;
+        const char* file;
+        const char* command;
+        const char* model;
+    } lists[] = {
+        {IDR_GOLDEN_LIST_SIX, "list_six.txt", "list", "six"},
+        {IDR_GOLDEN_LIST_FOUR, "list_four.txt", "list", "four"},
+        {IDR_GOLDEN_LIST_SIX_JSON, "list_six.json", "list --json", "six"},
+    };
+    const std::string writeTo = TestArgument("write-golden");
+    for (const auto& list : lists) {
+        const std::string shown = Ok(list.command, list.model);
+        if (!writeTo.empty())
+            EXPECT_TRUE(WriteFileBytes(writeTo + "\\" + list.file, shown)) << list.file;
+        else
+            EXPECT_EQ(UnixLines(GoldenText(list.golden)), shown) << list.file;
+    }
 }
 
 TEST_F(HalvardCtlCommandTest, VolumesRoundTripInPercentAndRawUnitsOnBothModels)
