@@ -85,6 +85,9 @@ TEST_F(HalvardCtlCommandTest, VolumesRoundTripInPercentAndRawUnitsOnBothModels)
         EXPECT_EQ(c.shows, Ok(c.set, c.model)); // set prints the state it reached
         EXPECT_EQ(c.shows, Ok(c.get, c.model));
     }
+    EXPECT_EQ("{\"name\": \"Front\", \"volume\": [32768, 32768], \"percent\": [50, 50], \"mute\": false}\n",
+              Ok("get front --json"));
+    EXPECT_EQ("{\"name\": \"speakers\", \"value\": \"quad\"}\n", Ok("get speakers --json"));
 }
 
 TEST_F(HalvardCtlCommandTest, ValuesOutsideARangeAreRefusedWithTheRangeAndChangeNothing)
