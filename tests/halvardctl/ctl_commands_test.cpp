@@ -206,6 +206,20 @@ TEST_F(HalvardCtlCommandTest, NamesAliasesIdsAndUnknownNames)
     Fails("get center", 2, "unknown name", "four"); // the four-channel card has none
 }
 
+// Also run in German (ctest "halvardctl_de"): display names follow the user's
+// language, the aliases stay English.
+TEST_F(HalvardCtlCommandTest, DisplayNamesFollowTheUsersLanguage)
+{
+    const bool german = TestArgument("expect-language") == "de";
+    const std::string front = german ? "VORNE" : "FRONT";
+    const std::string master = german ? "Gesamt" : "Master";
+    Ok("set " + front + " 50%");
+    EXPECT_EQ(Ok("get " + front), Ok("get front"));
+    EXPECT_EQ("volume=32768,32768 percent=50,50 mute=off\n", Ok("get front"));
+    // A misspelt display name is answered with it (in English it is the alias's).
+    Fails("get " + master.substr(0, 3) + master.substr(4), 2, german ? "closest: Gesamt" : "closest: master");
+}
+
 TEST_F(HalvardCtlCommandTest, NoCardHelpAndMalformedCommandLines)
 {
     Fails("list", 4, "no card found", "");
