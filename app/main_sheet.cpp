@@ -42,6 +42,18 @@ std::string ProductName()
     return CWinApp::LoadString(IDS_PRODUCT_NAME);
 }
 
+// Marks a settings-file dialog as open for its scope.
+class FileDialogScope {
+public:
+    explicit FileDialogScope(bool& open) : m_open(open) { m_open = true; }
+    ~FileDialogScope() { m_open = false; }
+    FileDialogScope(const FileDialogScope&) = delete;
+    FileDialogScope& operator=(const FileDialogScope&) = delete;
+
+private:
+    bool& m_open;
+};
+
 // The test sound in the current folder, else beside the program: a panel started
 // with Windows runs in another folder than its own.
 std::string TestSoundPath(const char* name)
@@ -71,9 +83,12 @@ VUDO4Ruruz::~VUDO4Ruruz()
 {
     if (m_hotkeys.IsRegistered())
         RegisterHotkeys(false);
-    // The pages' windows go before the page objects.
+    // The pages' windows go before the page objects, and the pages before the
+    // speaker test they may still stop.
     if (m_hWnd != nullptr)
         DestroyWindow();
+    for (std::unique_ptr<CCoolPropertyPage>& page : m_pages)
+        page.reset();
 }
 
 bool VUDO4Ruruz::AddMixerPages()
@@ -217,8 +232,10 @@ void VUDO4Ruruz::SetPictureBlendLevel(int level)
 
 bool VUDO4Ruruz::LoadSettingsFile()
 {
-    if (m_card == nullptr)
+    // A hotkey pressed again while a file dialog is open opens no second one.
+    if (m_card == nullptr || m_fileDialogOpen)
         return false;
+    const FileDialogScope scope(m_fileDialogOpen);
     const std::string filter = SettingsFileFilter(ProductName().c_str());
     CFileDialog dialog(true, kSettingsExtension, nullptr, 0, filter.c_str(), m_hWnd);
     if (dialog.DoModal() != IDOK)
@@ -233,8 +250,9 @@ bool VUDO4Ruruz::LoadSettingsFile()
 
 bool VUDO4Ruruz::SaveSettingsFile()
 {
-    if (m_card == nullptr)
+    if (m_card == nullptr || m_fileDialogOpen)
         return false;
+    const FileDialogScope scope(m_fileDialogOpen);
     const std::string filter = SettingsFileFilter(ProductName().c_str());
     CFileDialog dialog(false, kSettingsExtension, nullptr, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, filter.c_str(),
                        m_hWnd);

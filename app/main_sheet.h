@@ -104,4 +104,5 @@ private:
     std::string m_speakerPicturePath;
     HICON m_icon = nullptr;
     bool m_visible = false;
+    bool m_fileDialogOpen = false;
 };

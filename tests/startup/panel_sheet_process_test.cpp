@@ -17,6 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 namespace {
 
 const char* kProduct = "Halvard 5.1+";
@@ -52,6 +55,7 @@ std::vector<std::string> SaveThroughDialog(const PanelProcess& panel, HWND sheet
     std::vector<std::string> messages;
     PostMessageA(sheet, WM_HOTKEY, kSaveHotkey, 0);
     bool named = false;
+    std::set<HWND> fileDialogs;
     const DWORD start = GetTickCount();
     DWORD quietSince = GetTickCount();
     // Done once the dialog was answered and nothing more came for a while.
@@ -66,6 +70,10 @@ std::vector<std::string> SaveThroughDialog(const PanelProcess& panel, HWND sheet
                 if (!question)
                     messages.push_back(MessageBoxText(window));
                 PostMessageA(window, WM_COMMAND, question ? IDYES : IDOK, 0);
+            } else if (fileDialogs.insert(window).second) {
+                // The key pressed again while the dialog is open opens no second one.
+                PostMessageA(sheet, WM_HOTKEY, kSaveHotkey, 0);
+                PumpFor(500);
             } else if (!named) {
                 for (int box : kFileNameBoxes)
                     SetDlgItemTextA(window, box, path.c_str());
@@ -75,6 +83,8 @@ std::vector<std::string> SaveThroughDialog(const PanelProcess& panel, HWND sheet
         }
         PumpFor(100);
     }
+    if (fileDialogs.size() != 1)
+        messages.push_back(std::to_string(fileDialogs.size()) + " file dialogs");
     return messages;
 }
 
@@ -172,4 +182,52 @@ TEST_F(PanelSheetProcessTest, SavesThroughTheFileDialogWholeOrNotAtAll)
         EXPECT_TRUE(panel.IsRunning());
     }
     SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+namespace {
+
+struct SheetSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK FindSheet(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<SheetSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char caption[64] = {};
+    GetWindowTextA(window, caption, sizeof(caption));
+    if (owner == search->process && std::string(caption) == kSheetCaption && ClassOf(window) == "#32770")
+        search->found = window;
+    return TRUE;
+}
+
+} // namespace
+
+TEST_F(PanelSheetProcessTest, MinimizeHidesInTheTrayOrMinimizesWithoutIt)
+{
+    for (bool autostart : {true, false}) {
+        SCOPED_TRACE(autostart ? "autostart on" : "autostart off");
+        if (autostart) {
+            ASSERT_TRUE(WriteAutostart(kProduct, "\"C:\\Halvard\\Halvard 5.1+.exe\" -minimize"));
+        } else {
+            RemoveAutostart(kProduct);
+        }
+        PanelProcess panel("-minimize", "six");
+        SheetSearch search{panel.Id(), nullptr};
+        PumpUntil([&] {
+            EnumWindows(&FindSheet, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        }, kStartMs);
+        ASSERT_NE(nullptr, search.found);
+        PumpFor(1000);
+        EXPECT_TRUE(panel.IsRunning());
+        if (autostart) {
+            EXPECT_TRUE(panel.VisibleWindows().empty()) << "nothing on the screen";
+        } else {
+            EXPECT_TRUE(IsWindowVisible(search.found));
+            EXPECT_TRUE(IsIconic(search.found)) << "minimized";
+        }
+    }
 }
