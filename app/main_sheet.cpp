@@ -9,6 +9,7 @@
 #include "app/sheet_keys.h"
 #include "app/speaker_mode.h"
 #include "driver/card_mixer.h"
+#include "driver/card_settings_message.h"
 #include "pages/nvp4_page_digital.h"
 #include "pages/nvp4_page_eq.h"
 #include "pages/nvp4_page_midi.h"
@@ -310,9 +311,24 @@ LRESULT VUDO4Ruruz::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_visible = false;
         break;
     default:
+        if (message == CardSettingsChangedMessage() && message != 0) {
+            OnCardSettingsChanged();
+            return 0;
+        }
         break;
     }
     return CMixerPropertySheet::WindowProc(message, wParam, lParam);
+}
+
+// Another program changed the card's own settings: the card reads them again first,
+// so that the pages neither show the old values nor write them back later.
+void VUDO4Ruruz::OnCardSettingsChanged()
+{
+    if (m_card == nullptr)
+        return;
+    m_card->ReloadDriverSettings();
+    if (m_hWnd != nullptr)
+        RefreshPages();
 }
 
 void VUDO4Ruruz::FollowVisibility()

@@ -89,6 +89,8 @@ private:
     void StartSpeakerTest();
     void ShowPageAfterSpeakerChange();
     bool HandleKey(const MSG& message);
+    // The card-settings message of another program (driver/card_settings_message.h).
+    void OnCardSettingsChanged();
     // Pauses or resumes the meters and the pages' timers when the sheet went off the
     // screen or came back.
     void FollowVisibility();

@@ -22,6 +22,8 @@ constexpr int kOpens = 200;
 constexpr int kOperations = 200000;
 // Every set posts a change message; fewer sets keep the message queue within its limit.
 constexpr int kSets = 5000;
+// A registry read each: fewer than the model's plain gets.
+constexpr int kSharedGets = 20000;
 
 void DrainMessages()
 {
@@ -93,6 +95,27 @@ int main()
     std::printf("get pair: model %.3f us, raw mixer call %.3f us\n", modelGet, rawGet);
     std::printf("set pair: model %.3f us, raw mixer call %.3f us\n", modelSet, rawSet);
     std::printf("(last values %lu %lu)\n", static_cast<unsigned long>(left), static_cast<unsigned long>(right));
+
+    // With the values kept in the registry, where the simulated card shares them
+    // between programs: every read takes them from there.
+    card.MixerDevices().Store().SetKey("Software\\Norvalis Dirizuzaro GmbH\\Simulated Card\\Mixer Bench");
+    {
+        BenchMixer shared;
+        if (!shared.Open("Halvard 5.1+", 0, 0))
+            return 1;
+        start = Clock::now();
+        for (int i = 0; i < kSets; ++i)
+            shared.SetUnsignedPair(id, i & 0xFFFF, 0xFFFF - (i & 0xFFFF));
+        const double sharedSet = MicrosecondsPer(start, kSets);
+        DrainMessages();
+        start = Clock::now();
+        for (int i = 0; i < kSharedGets; ++i)
+            shared.GetUnsignedPair(id, left, right);
+        const double sharedGet = MicrosecondsPer(start, kSharedGets);
+        std::printf("values shared between programs: get pair %.3f us, set pair %.3f us\n", sharedGet, sharedSet);
+    }
+    card.MixerDevices().Store().Remove();
+    card.MixerDevices().Store().SetKey("");
     card.Uninstall();
     return 0;
 }

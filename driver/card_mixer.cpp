@@ -63,6 +63,17 @@ int CCardMixer::OpenCard(const char* mixerName)
     return 1;
 }
 
+void CCardMixer::ReloadDriverSettings()
+{
+    ReloadSpeakerAnd3DSettings();
+    LoadEqSettings();
+    IsEqEnabled();
+    ReloadWavetableSettings();
+    LoadSpdifSettings();
+    LoadAecSettings();
+    LoadSourcePositionSettings();
+}
+
 void CCardMixer::ReadCapabilities()
 {
     HardwareInfo info;

@@ -27,6 +27,10 @@ public:
     DWORD SixChannelCapable() const { return m_sixChannelCapable; }
     HANDLE DeviceHandle() const { return m_channel.Handle(); }
 
+    // Another program changed driver-side settings: reads them again from the
+    // registry as start-up does, sending nothing to the driver, which has them.
+    void ReloadDriverSettings();
+
     // Settings files: the driver section, then the mixer section.
     bool LoadSettings(FILE* file) override;
     bool SaveSettings(FILE* file) override;
@@ -155,9 +159,12 @@ private:
     // to the driver-side features are filled in with those features.
     void PrepareEqualizer();
     void LoadSpeakerAnd3DSettings();
+    void Read3DSwitches();
+    void ReloadSpeakerAnd3DSettings();
     void ReadCapabilities();
     void LoadEqSettings();
     void LoadWavetableSettings();
+    void ReloadWavetableSettings();
     void LoadSpdifSettings();
     void LoadAecSettings();
     void LoadSourcePositionSettings();

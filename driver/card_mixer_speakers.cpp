@@ -32,12 +32,25 @@ void CCardMixer::LoadSpeakerAnd3DSettings()
     m_channel.PublishDriverKey(version.major);
     ApplySpeakerConfig(kUseGivenSpeakerConfig | kResetAcceleration, config);
     m_channel.SendCommand(CMD_SPEAKER_CONFIG, config & 0xFF);
+    Read3DSwitches();
+}
+
+void CCardMixer::Read3DSwitches()
+{
     m_sensaura3D = ReadDriverNumber(kDriverBasicsKey, kSensaura3DValue, 0);
     m_reverb = ReadDriverNumber(kDriverBasicsKey, kReverbValue, 0);
     m_mp3Acceleration = ReadDriverNumber(kDriverBasicsKey, kMP3AccelerationValue, 0);
     m_stereoExpansion = ReadDriverNumber(kDriverBasicsKey, kStereoExpansionValue, 0);
     m_a3dSplashScreen = ReadDriverNumber(kA3DSettingsKey, kSplashScreenValue, 0, nullptr, kSharedSoftwareView);
     m_macroFX = ReadDriverNumber(kSensauraKey, kMacroFXValue, 0, kMacroFXSubkey, kSharedSoftwareView);
+}
+
+// The configuration the driver was last given, as the registry holds it, and the switches.
+void CCardMixer::ReloadSpeakerAnd3DSettings()
+{
+    DWORD type = 0;
+    m_speakerConfig = NormalSpeakerConfig(ReadSpeakerConfigToApply(ReadDriverKey()), type);
+    Read3DSwitches();
 }
 
 void CCardMixer::LoadAecSettings() { ReadAecMode(); }

@@ -47,6 +47,17 @@ void CCardMixer::LoadWavetableSettings()
     LoadSwVoiceSettings();
 }
 
+// What the registry holds; a hardware limit the driver keeps itself stays as
+// last asked, since asking is a request.
+void CCardMixer::ReloadWavetableSettings()
+{
+    if (m_wavetable.registryKeptLimits) {
+        LoadSampleSetSettings();
+        LoadHwVoiceSettings();
+    }
+    LoadSwVoiceSettings();
+}
+
 // Only the driver kind that keeps its limits in the registry has sample sets there.
 void CCardMixer::LoadSampleSetSettings()
 {

@@ -12,7 +12,9 @@ struct SimMixerDevices::Control {
     DWORD channels = 1;    // channels held: 1 for a uniform control
     DWORD items = 0;       // items filled (multiple-item controls), else 0
     DWORD reportedItems = 0;
-    std::vector<LONG> values; // channel-major, items within a channel
+    // Channel-major, items within a channel; refreshed from the store on every
+    // read, since another process may have set them.
+    mutable std::vector<LONG> values;
     std::vector<LONG> levels; // fixed meter levels
 
     DWORD Stride() const { return items != 0 ? items : 1; }
@@ -39,6 +41,15 @@ SimMixerDevices* g_active = nullptr;
 constexpr UINT_PTR kFirstHandle = 0x5A3D0000;
 constexpr DWORD kFirstUnknownId = 0x10000; // below: device IDs; above: handles
 constexpr DWORD kObjectTypeMask = 0xF0000000; // MIXER_OBJECTF_* of a flags word
+// The relay windows: one per process, titled with the key its values are kept under.
+constexpr const char* kRelayClass = "Halvard Simulated Mixer Relay";
+constexpr const char* kRelayMessageName = "Halvard Simulated Mixer Change";
+
+UINT RelayMessage()
+{
+    static const UINT message = RegisterWindowMessageA(kRelayMessageName);
+    return message;
+}
 
 void CopyName(char* field, size_t size, const std::string& text, bool unterminated)
 {
@@ -141,12 +152,13 @@ MMRESULT WINAPI SimSetControlDetails(HMIXEROBJ object, LPMIXERCONTROLDETAILS req
 
 } // namespace
 
-SimMixerDevices::SimMixerDevices() : m_nextHandle(kFirstHandle) {}
+SimMixerDevices::SimMixerDevices() : m_nextHandle(kFirstHandle), m_relay(nullptr) {}
 
 SimMixerDevices::~SimMixerDevices()
 {
     if (g_active == this)
         g_active = nullptr;
+    DestroyRelay();
 }
 
 const MixerFunctions& SimMixerDevices::Functions()
@@ -268,12 +280,12 @@ MMRESULT SimMixerDevices::Open(HMIXER* handle, UINT id, DWORD_PTR callback, DWOR
     }
     if (device->layout.failOpen)
         return MMSYSERR_ALLOCATED;
-    UINT index = 0;
-    while (m_devices[index].get() != device)
-        ++index;
+    const UINT index = IndexOf(device);
     *handle = reinterpret_cast<HMIXER>(m_nextHandle);
     m_nextHandle += 4;
     m_handles[*handle] = {index, window};
+    if (window != nullptr)
+        EnsureRelay();
     return MMSYSERR_NOERROR;
 }
 
@@ -450,6 +462,7 @@ MMRESULT SimMixerDevices::GetControlDetails(HMIXEROBJ object, MIXERCONTROLDETAIL
     case MIXER_GETCONTROLDETAILSF_VALUE:
         if (request->cbDetails < sizeof(LONG))
             return MMSYSERR_INVALPARAM;
+        Refresh(IndexOf(device), control);
         for (DWORD c = 0; c < request->cChannels; ++c) {
             const DWORD held = std::min(c, control.channels - 1);
             for (DWORD i = 0; i < control.Stride(); ++i) {
@@ -493,9 +506,7 @@ MMRESULT SimMixerDevices::SetControlDetails(HMIXEROBJ object, MIXERCONTROLDETAIL
         return MMSYSERR_NOTSUPPORTED;
     if (request == nullptr || request->cbStruct < sizeof(MIXERCONTROLDETAILS) || request->cbDetails < sizeof(LONG))
         return MMSYSERR_INVALPARAM;
-    UINT index = 0;
-    while (m_devices[index].get() != device)
-        ++index;
+    const UINT index = IndexOf(device);
     const auto entry = m_devices[index]->controls.find(request->dwControlID);
     if (entry == m_devices[index]->controls.end())
         return MIXERR_INVALCONTROL;
@@ -518,6 +529,7 @@ MMRESULT SimMixerDevices::SetControlDetails(HMIXEROBJ object, MIXERCONTROLDETAIL
 // the control's bounds; a single-select control keeps exactly one item selected.
 bool SimMixerDevices::Store(UINT deviceIndex, Control& control, const LONG* values, DWORD channels)
 {
+    Refresh(deviceIndex, control); // channels not given keep what is stored now
     const DWORD stride = control.Stride();
     for (DWORD c = 0; c < control.channels; ++c) {
         const LONG* given = values + static_cast<size_t>(channels == 1 ? 0 : std::min(c, channels - 1)) * stride;
@@ -535,7 +547,76 @@ bool SimMixerDevices::Store(UINT deviceIndex, Control& control, const LONG* valu
     }
     m_store.Save(deviceIndex, control.spec->id, control.values);
     PostChange(deviceIndex, control.spec->id);
+    TellOtherProcesses(deviceIndex, control.spec->id);
     return true;
+}
+
+UINT SimMixerDevices::IndexOf(const Device* device) const
+{
+    UINT index = 0;
+    while (m_devices[index].get() != device)
+        ++index;
+    return index;
+}
+
+void SimMixerDevices::Refresh(UINT deviceIndex, const Control& control) const
+{
+    if (!control.IsMeter())
+        m_store.Load(deviceIndex, control.spec->id, control.values); // keeps them when none are stored
+}
+
+void SimMixerDevices::EnsureRelay()
+{
+    if (m_store.Key().empty())
+        return;
+    if (m_relay != nullptr && IsWindow(m_relay)) {
+        SetWindowTextA(m_relay, m_store.Key().c_str()); // the key may have changed since
+        return;
+    }
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = &SimMixerDevices::RelayProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kRelayClass;
+    RegisterClassA(&windowClass); // fails harmlessly when already registered
+    // A hidden top-level window: message-only windows cannot be found by title.
+    m_relay = CreateWindowExA(0, kRelayClass, m_store.Key().c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    if (m_relay != nullptr)
+        SetWindowLongPtrA(m_relay, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+void SimMixerDevices::DestroyRelay()
+{
+    if (m_relay == nullptr)
+        return;
+    SetWindowLongPtrA(m_relay, GWLP_USERDATA, 0);
+    DestroyWindow(m_relay); // fails from another thread; the window then goes with its thread
+    m_relay = nullptr;
+}
+
+void SimMixerDevices::TellOtherProcesses(UINT device, DWORD controlId) const
+{
+    if (m_store.Key().empty())
+        return;
+    const DWORD self = GetCurrentProcessId();
+    HWND relay = nullptr;
+    while ((relay = FindWindowExA(nullptr, relay, kRelayClass, m_store.Key().c_str())) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(relay, &owner);
+        if (owner != self)
+            PostMessageA(relay, RelayMessage(), static_cast<WPARAM>(device), static_cast<LPARAM>(controlId));
+    }
+}
+
+LRESULT CALLBACK SimMixerDevices::RelayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == RelayMessage() && message != 0) {
+        auto* devices = reinterpret_cast<SimMixerDevices*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (devices != nullptr && wParam < devices->m_devices.size())
+            devices->PostChange(static_cast<UINT>(wParam), static_cast<DWORD>(lParam));
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 void SimMixerDevices::PostChange(UINT device, DWORD controlId) const
@@ -567,6 +648,7 @@ bool SimMixerDevices::Values(UINT device, DWORD controlId, std::vector<LONG>& va
     const auto entry = m_devices[device]->controls.find(controlId);
     if (entry == m_devices[device]->controls.end())
         return false;
+    Refresh(device, entry->second);
     values = entry->second.values;
     return true;
 }

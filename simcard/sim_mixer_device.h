@@ -2,7 +2,10 @@
 // The simulated card's mixer devices. They answer the eight mixer functions with
 // the records a driver fills, keep their values per control and channel, post
 // control-change messages to every open handle's callback window, move their
-// peak meters, and keep their values across runs.
+// peak meters, and keep their values across runs. Like one driver serving every
+// program, simulations that keep their values under the same key share them: a
+// read takes the stored values, and a set reaches the open handles of every
+// process (through a hidden window per process that relays the change).
 
 #include "mixer/mixer_functions.h"
 #include "simcard/sim_mixer_layout.h"
@@ -56,11 +59,21 @@ private:
     };
 
     MMRESULT Resolve(HMIXEROBJ object, DWORD flags, const Device*& device) const;
+    UINT IndexOf(const Device* device) const;
+    // Takes the values another process may have stored since.
+    void Refresh(UINT deviceIndex, const Control& control) const;
     bool Store(UINT deviceIndex, Control& control, const LONG* values, DWORD channels);
     void PostChange(UINT device, DWORD controlId) const;
+    // The relay window of this process, created with the first handle that has a
+    // callback window (on that handle's thread); other processes post changes to it.
+    void EnsureRelay();
+    void DestroyRelay();
+    void TellOtherProcesses(UINT device, DWORD controlId) const;
+    static LRESULT CALLBACK RelayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     std::vector<std::unique_ptr<Device>> m_devices;
     std::map<HMIXER, OpenHandle> m_handles;
     UINT_PTR m_nextHandle;
     SimMixerStore m_store;
+    HWND m_relay;
 };

@@ -1,6 +1,7 @@
 #include "startup/panel_process.h"
 
 #include "simcard/sim_mixer_store.h"
+#include "support/build_folder.h"
 #include "support/message_pump.h"
 
 namespace {
@@ -29,15 +30,7 @@ std::string Caption(HWND window)
 
 } // namespace
 
-std::string PanelExecutable()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    folder = folder.substr(0, folder.find_last_of('\\')); // tests
-    folder = folder.substr(0, folder.find_last_of('\\')); // the build folder
-    return folder + "\\Halvard 5.1+.exe";
-}
+std::string PanelExecutable() { return BuildFolderFile("Halvard 5.1+.exe"); }
 
 PanelProcess::PanelProcess(const std::string& arguments, const std::string& simCard)
 {

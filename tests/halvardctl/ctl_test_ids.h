@@ -1,0 +1,4 @@
+#pragma once
+#define IDR_GOLDEN_LIST_SIX 401
+#define IDR_GOLDEN_LIST_FOUR 402
+#define IDR_GOLDEN_LIST_SIX_JSON 403
