@@ -4,6 +4,7 @@
 #include "skin/cool_control_messages.h"
 #include "skin/cool_messages.h"
 #include "skin/cool_scheme.h"
+#include "skin/cool_spread.h"
 
 namespace {
 
@@ -35,6 +36,11 @@ void CopySchemeColors(const CCoolScheme& from, CCoolScheme& to)
 bool HandleContainerSchemeMessage(HWND window, CCoolScheme& scheme, const std::function<void()>& passOn,
                                   UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
+    if (message == SchemeCompleteMessage() && message != 0) {
+        passOn();
+        *result = 1;
+        return true;
+    }
     switch (message) {
     case WM_COOL_SETCOLOR:
     case WM_COOL_SETFLAGS:
@@ -53,7 +59,9 @@ bool HandleContainerSchemeMessage(HWND window, CCoolScheme& scheme, const std::f
     default:
         return HandleSchemeMessage(scheme, message, wParam, lParam, result);
     }
-    passOn();
+    // Inside a whole scheme the pass-on waits for its end (SchemeCompleteMessage).
+    if (!IsWholeSchemeUnderway())
+        passOn();
     InvalidateRect(window, nullptr, TRUE);
     return true;
 }

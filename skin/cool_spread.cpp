@@ -17,7 +17,21 @@ LONG LightAlong(LONG low, LONG high, LONG light, LONG containerSize)
     return static_cast<LONG>((centre - low) - size * (centre - light) / containerSize);
 }
 
+// Whole schemes being sent on this thread (a spread inside a spread counts twice).
+thread_local int g_wholeSchemes = 0;
+
 } // namespace
+
+bool IsWholeSchemeUnderway()
+{
+    return g_wholeSchemes > 0;
+}
+
+UINT SchemeCompleteMessage()
+{
+    static const UINT message = RegisterWindowMessageA("Halvard Cool Scheme Complete");
+    return message;
+}
 
 POINT ChildLightPoint(POINT containerLight, const RECT& child, SIZE client)
 {
@@ -36,6 +50,9 @@ void SpreadScheme(HWND container, const CCoolScheme& scheme)
     scheme.GetLight(&light);
     const int renderMode = scheme.GetFlags();
     for (HWND child = ::GetWindow(container, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        // A child that is a container passes its scheme on once, after the last
+        // message, not after each of the fourteen.
+        ++g_wholeSchemes;
         for (int role = 0; role < CCOL_COUNT; ++role) {
             COLORREF color = 0;
             scheme.GetColor(role, &color);
@@ -47,6 +64,8 @@ void SpreadScheme(HWND container, const CCoolScheme& scheme)
         POINT childLight = ChildLightPoint(light, rect, size);
         ::SendMessageA(child, WM_COOL_SETLIGHT, 0, reinterpret_cast<LPARAM>(&childLight));
         ::SendMessageA(child, WM_COOL_SETFLAGS, 0, static_cast<LPARAM>(renderMode));
+        --g_wholeSchemes;
+        ::SendMessageA(child, SchemeCompleteMessage(), 0, 0);
         ::InvalidateRect(child, nullptr, TRUE);
     }
 }

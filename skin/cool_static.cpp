@@ -240,8 +240,14 @@ LRESULT CCoolStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         SpreadScheme(m_hWnd, *this);
         return 1;
     }
+    if (message == SchemeCompleteMessage() && message != 0) {
+        if (::GetWindow(m_hWnd, GW_CHILD) != nullptr)
+            SpreadScheme(m_hWnd, *this);
+        return 1;
+    }
     if (HandleSchemeAndPaint(message, wParam, lParam, &result)) {
-        if (ChangesScheme(message) && ::GetWindow(m_hWnd, GW_CHILD) != nullptr)
+        // Inside a whole scheme the pass-on waits for its end (SchemeCompleteMessage).
+        if (ChangesScheme(message) && !IsWholeSchemeUnderway() && ::GetWindow(m_hWnd, GW_CHILD) != nullptr)
             SpreadScheme(m_hWnd, *this);
         return result;
     }

@@ -17,6 +17,7 @@
 #include "skin/cool_paint.h"
 #include "skin/cool_parent_background.h"
 #include "skin/cool_spread.h"
+#include "skin/cool_static.h"
 #include "support/dib_canvas.h"
 #include "support/message_pump.h"
 #include "skin_test_windows.h"
@@ -123,6 +124,33 @@ TEST(SpreadScheme, EveryChildGetsColoursLightFlagsAndARepaint)
     EXPECT_EQ(10, light.y);
     left.GetLight(&light);
     EXPECT_EQ(20 - 40 * 30 / 200, light.x);
+}
+
+// A frame holding controls (as a mixer fader holds its sliders) passes a whole
+// scheme on once, not once per message of it: a sheet, its page, a frame and its
+// sliders would otherwise multiply the messages level by level.
+TEST(SpreadScheme, AFrameInsideAContainerPassesAWholeSchemeOnOnce)
+{
+    StatusHost host(200, 100);
+    CCoolStatic frame;
+    ASSERT_TRUE(frame.Create("STATIC", "", WS_CHILD | WS_VISIBLE, {10, 10, 150, 90}, host.m_hWnd, 3));
+    SchemeChild inner(frame.m_hWnd, {5, 5, 40, 40});
+    DrainMessages();
+    CCoolScheme scheme;
+    scheme.SetColor(CCOL_TEXT, RGB(1, 2, 3));
+    inner.messages.clear();
+    SpreadScheme(host.m_hWnd, scheme);
+    size_t colours = 0;
+    for (UINT message : inner.messages)
+        colours += message == WM_COOL_SETCOLOR ? 1 : 0;
+    EXPECT_EQ(static_cast<size_t>(CCOL_COUNT), colours);
+    for (int role = 0; role < CCOL_COUNT; ++role)
+        EXPECT_EQ(Role(frame, role), Role(inner, role)) << role;
+    EXPECT_EQ(RGB(1, 2, 3), Role(inner, CCOL_TEXT));
+
+    // A single change outside a whole scheme still reaches the frame's controls at once.
+    SendMessageA(frame.m_hWnd, WM_COOL_SETCOLOR, CCOL_TEXT, RGB(4, 5, 6));
+    EXPECT_EQ(RGB(4, 5, 6), Role(inner, CCOL_TEXT));
 }
 
 TEST(SchemeMessages, AnswersAndGuards)
