@@ -63,6 +63,11 @@ bool PanelProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) const
     return ended;
 }
 
+bool PanelProcess::WaitForIdle(DWORD timeoutMs) const
+{
+    return Started() && WaitForInputIdle(m_process.hProcess, timeoutMs) == 0;
+}
+
 bool PanelProcess::IsRunning() const
 {
     return Started() && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;

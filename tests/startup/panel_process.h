@@ -24,6 +24,8 @@ public:
     // True when it ended within the time; its exit code then.
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
     bool IsRunning() const;
+    // True once its start-up is over and it waits for input (the system's notion).
+    bool WaitForIdle(DWORD timeoutMs) const;
     // Its visible top-level windows now.
     std::vector<HWND> VisibleWindows() const;
     // Its first visible top-level window with that caption, waited for; null when none came.
