@@ -11,6 +11,7 @@
 #include "settings_page_bench.h"
 #include "string_ids.h"
 #include "support/card_bench.h"
+#include "support/key_input.h"
 #include "support/message_pump.h"
 #include "support/registry_tree_guard.h"
 
@@ -29,26 +30,6 @@ void SendMouse(DWORD flags, POINT screen)
     input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     SendInput(1, &input, sizeof(input));
     PumpFor(60);
-}
-
-void PressKeys(std::initializer_list<WORD> keys)
-{
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto key = keys.end(); key != keys.begin();) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *--key;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    PumpFor(400);
 }
 
 class SettingsEndToEnd : public testing::Test {

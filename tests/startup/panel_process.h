@@ -3,6 +3,8 @@
 // simulated card chosen through the environment, its windows found by process.
 #include <windows.h>
 
+#include "support/key_input.h"
+
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -38,9 +40,6 @@ private:
 // A message box's text (its static control).
 std::string MessageBoxText(HWND box);
 
-// Key presses as the keyboard makes them: modifiers down, key down, all up; then
-// the panel is given time to act.
-void PressKeys(std::initializer_list<WORD> keys);
 // The values the simulated card keeps for a control of that many values; empty
 // when none are kept.
 std::vector<LONG> StoredMixerValues(DWORD controlId, size_t count);

@@ -1,33 +1,15 @@
 #include "support/failing_file_writes.h"
 
 #include "platform/file_write_functions.h"
+#include "simcard/sim_disk.h"
 
 #include <windows.h>
+
+#include <cstdint>
 
 namespace {
 
 FileWriteFault g_fault = FileWriteFault::WriteAfterBytes;
-std::size_t g_allowed = 0;
-std::size_t g_written = 0;
-
-// Writes what still fits below the limit, then fails as a full disk does.
-BOOL WINAPI LimitedWrite(HANDLE file, LPCVOID bytes, DWORD size, LPDWORD written, LPOVERLAPPED overlapped)
-{
-    if (g_fault != FileWriteFault::WriteAfterBytes)
-        return WindowsFileWriteFunctions().writeFile(file, bytes, size, written, overlapped);
-    const std::size_t room = g_allowed > g_written ? g_allowed - g_written : 0;
-    const DWORD part = size < room ? size : static_cast<DWORD>(room);
-    DWORD done = 0;
-    if (part > 0 && !WindowsFileWriteFunctions().writeFile(file, bytes, part, &done, overlapped))
-        return FALSE;
-    g_written += done;
-    if (written != nullptr)
-        *written = done;
-    if (done == size)
-        return TRUE;
-    SetLastError(ERROR_DISK_FULL);
-    return FALSE;
-}
 
 BOOL WINAPI FailingFlush(HANDLE file)
 {
@@ -62,9 +44,13 @@ HANDLE WINAPI FailingCreate(LPCSTR name, DWORD access, DWORD share, LPSECURITY_A
 FailingFileWrites::FailingFileWrites(FileWriteFault fault, std::size_t allowedBytes)
 {
     g_fault = fault;
-    g_allowed = allowedBytes;
-    g_written = 0;
-    SetFileWriteFunctions({&FailingCreate, &LimitedWrite, &FailingFlush, &FailingReplace});
+    // A disk that fills up is the simulated disk's writer; the other faults sit on top.
+    InstallSimDiskLimit(fault == FileWriteFault::WriteAfterBytes ? allowedBytes : SIZE_MAX);
+    FileWriteFunctions functions = FileWriteApi();
+    functions.createFile = &FailingCreate;
+    functions.flushFileBuffers = &FailingFlush;
+    functions.moveFileEx = &FailingReplace;
+    SetFileWriteFunctions(functions);
 }
 
 FailingFileWrites::~FailingFileWrites()
@@ -74,5 +60,5 @@ FailingFileWrites::~FailingFileWrites()
 
 std::size_t FailingFileWrites::BytesWritten()
 {
-    return g_written;
+    return SimDiskBytesWritten();
 }
