@@ -17,7 +17,7 @@
 #include "app/speaker_test.h"
 #include "mixer/controls/mixer_property_sheet.h"
 #include "pages/page_host.h"
-#include "skin/cool_property_page.h"
+#include "skin/containers/cool_property_page.h"
 
 class CCardMixer;
 

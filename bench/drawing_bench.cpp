@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "skin/cool_dc.h"
-#include "skin/cool_system.h"
+#include "skin/draw/cool_dc.h"
+#include "skin/draw/cool_system.h"
 
 namespace {
 

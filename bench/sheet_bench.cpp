@@ -18,15 +18,15 @@
 #include <vector>
 
 #include "platform/dialog_template.h"
-#include "skin/cool_bitmap.h"
-#include "skin/cool_button.h"
-#include "skin/cool_container_background.h"
-#include "skin/cool_dc.h"
-#include "skin/cool_memory_dc.h"
-#include "skin/cool_messages.h"
-#include "skin/cool_property_page.h"
-#include "skin/cool_property_sheet.h"
-#include "skin/cool_static.h"
+#include "skin/draw/cool_bitmap.h"
+#include "skin/controls/cool_button.h"
+#include "skin/containers/cool_container_background.h"
+#include "skin/draw/cool_dc.h"
+#include "skin/draw/cool_memory_dc.h"
+#include "skin/scheme/cool_messages.h"
+#include "skin/containers/cool_property_page.h"
+#include "skin/containers/cool_property_sheet.h"
+#include "skin/controls/cool_static.h"
 
 namespace {
 

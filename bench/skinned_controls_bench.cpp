@@ -10,16 +10,16 @@
 #include <vector>
 
 #include "platform/wnd.h"
-#include "skin/cool_button.h"
-#include "skin/cool_combo_box.h"
-#include "skin/cool_edit.h"
-#include "skin/cool_list_ctrl.h"
-#include "skin/cool_scheme.h"
-#include "skin/cool_scroll_bar.h"
-#include "skin/cool_spread.h"
-#include "skin/cool_static.h"
-#include "skin/cool_status_bar_ctrl.h"
-#include "skin/cool_tab_ctrl.h"
+#include "skin/controls/cool_button.h"
+#include "skin/controls/cool_combo_box.h"
+#include "skin/controls/cool_edit.h"
+#include "skin/controls/cool_list_ctrl.h"
+#include "skin/scheme/cool_scheme.h"
+#include "skin/controls/cool_scroll_bar.h"
+#include "skin/scheme/cool_spread.h"
+#include "skin/controls/cool_static.h"
+#include "skin/controls/cool_status_bar_ctrl.h"
+#include "skin/controls/cool_tab_ctrl.h"
 
 namespace {
 

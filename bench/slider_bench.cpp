@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "platform/wnd.h"
-#include "skin/audio_slider.h"
-#include "skin/cool_messages.h"
+#include "skin/controls/audio_slider.h"
+#include "skin/scheme/cool_messages.h"
 
 namespace {
 

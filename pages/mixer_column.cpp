@@ -4,7 +4,7 @@
 #include "mixer/mixer_line_entry.h"
 #include "platform/dialog.h"
 #include "platform/resource_string.h"
-#include "skin/cool_spread.h"
+#include "skin/scheme/cool_spread.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "mixer/controls/mixer_button.h"
 #include "mixer/controls/mixer_slider_ex.h"
-#include "skin/cool_static.h"
+#include "skin/controls/cool_static.h"
 
 class CDialog;
 class CMixerDevice;

@@ -10,9 +10,9 @@
 #include "mixer/controls/mixer_button.h"
 #include "mixer/controls/mixer_slider_ex.h"
 #include "pages/visible_timer.h"
-#include "skin/cool_button.h"
-#include "skin/cool_property_page.h"
-#include "skin/cool_static.h"
+#include "skin/controls/cool_button.h"
+#include "skin/containers/cool_property_page.h"
+#include "skin/controls/cool_static.h"
 
 class CCardMixer;
 class CPageHost;

@@ -10,11 +10,11 @@
 #include <string>
 
 #include "pages/visible_timer.h"
-#include "skin/audio_slider.h"
-#include "skin/cool_button.h"
-#include "skin/cool_combo_box.h"
-#include "skin/cool_property_page.h"
-#include "skin/cool_static.h"
+#include "skin/controls/audio_slider.h"
+#include "skin/controls/cool_button.h"
+#include "skin/controls/cool_combo_box.h"
+#include "skin/containers/cool_property_page.h"
+#include "skin/controls/cool_static.h"
 
 class CCardMixer;
 class CPageHost;

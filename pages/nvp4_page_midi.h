@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "pages/voice_lists.h"
-#include "skin/cool_button.h"
-#include "skin/cool_combo_box.h"
-#include "skin/cool_property_page.h"
-#include "skin/cool_static.h"
+#include "skin/controls/cool_button.h"
+#include "skin/controls/cool_combo_box.h"
+#include "skin/containers/cool_property_page.h"
+#include "skin/controls/cool_static.h"
 
 class CCardMixer;
 class CPageHost;

@@ -12,9 +12,9 @@
 #include "panel_ids.h"
 #include "platform/panel_values.h"
 #include "platform/win_app.h"
-#include "skin/cool_color_dialog.h"
-#include "skin/cool_color_set.h"
-#include "skin/cool_property_sheet.h"
+#include "skin/color_editor/cool_color_dialog.h"
+#include "skin/scheme/cool_color_set.h"
+#include "skin/containers/cool_property_sheet.h"
 #include "string_ids.h"
 
 const CRuntimeClass CNVP4PageMisc::classCNVP4PageMisc("CNVP4PageMisc", &CCoolPropertyPage::classCCoolPropertyPage);

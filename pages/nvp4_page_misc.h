@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "skin/cool_button.h"
-#include "skin/cool_property_page.h"
-#include "skin/cool_static.h"
+#include "skin/controls/cool_button.h"
+#include "skin/containers/cool_property_page.h"
+#include "skin/controls/cool_static.h"
 
 class CCardMixer;
 class CPageHost;

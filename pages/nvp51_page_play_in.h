@@ -8,8 +8,8 @@
 
 #include "mixer/controls/mixer_button.h"
 #include "pages/mixer_column.h"
-#include "skin/cool_property_page.h"
-#include "skin/cool_static.h"
+#include "skin/containers/cool_property_page.h"
+#include "skin/controls/cool_static.h"
 
 class CCardMixer;
 class CPageHost;

@@ -9,10 +9,10 @@
 
 #include <string>
 
-#include "skin/c2d_positioner.h"
-#include "skin/cool_button.h"
-#include "skin/cool_combo_box.h"
-#include "skin/cool_property_page.h"
+#include "skin/positioner/c2d_positioner.h"
+#include "skin/controls/cool_button.h"
+#include "skin/controls/cool_combo_box.h"
+#include "skin/containers/cool_property_page.h"
 
 class CCardMixer;
 class CPageHost;

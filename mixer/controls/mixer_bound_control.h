@@ -10,7 +10,7 @@
 
 #include "mixer/mixer_device.h"
 #include "mixer/mixer_listener.h"
-#include "skin/cool_parent_background.h"
+#include "skin/controls/cool_parent_background.h"
 
 template <typename TSkinned>
 class CMixerBoundControl : public TSkinned, public CMixerListener {

@@ -8,7 +8,7 @@
 
 #include "mixer/controls/mixer_change_notify.h"
 #include "mixer/controls/mixer_bound_control.h"
-#include "skin/cool_button.h"
+#include "skin/controls/cool_button.h"
 
 class CMixerButton : public CMixerBoundControl<CCoolButton> {
 public:

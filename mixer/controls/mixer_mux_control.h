@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "mixer/controls/mixer_bound_control.h"
-#include "skin/cool_button.h"
-#include "skin/cool_static.h"
+#include "skin/controls/cool_button.h"
+#include "skin/controls/cool_static.h"
 
 class CMixerMuxControl : public CMixerBoundControl<CCoolStatic> {
 public:

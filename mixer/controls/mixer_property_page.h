@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/dialog_template.h"
-#include "skin/cool_property_page.h"
+#include "skin/containers/cool_property_page.h"
 
 class CCoolStatic;
 class CMixerButton;

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "panel_ids.h"
-#include "skin/cool_property_sheet.h"
+#include "skin/containers/cool_property_sheet.h"
 
 class CMixerDevice;
 class CMixerPropertyPage;

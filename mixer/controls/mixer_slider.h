@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "mixer/controls/mixer_bound_control.h"
-#include "skin/audio_slider.h"
+#include "skin/controls/audio_slider.h"
 
 class CMixerSlider : public CMixerBoundControl<CAudioSlider> {
 public:

@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "mixer/controls/mixer_bound_control.h"
-#include "skin/audio_slider.h"
-#include "skin/cool_static.h"
+#include "skin/controls/audio_slider.h"
+#include "skin/controls/cool_static.h"
 
 class CMixerSliderEx : public CMixerBoundControl<CCoolStatic> {
 public:

@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "skin/color_set_list_dialog.h"
-#include "skin/color_set_name_dialog.h"
-#include "skin/cool_color_button.h"
-#include "skin/cool_color_dialog.h"
-#include "skin/cool_color_store.h"
-#include "skin/cool_messages.h"
+#include "skin/color_editor/color_set_list_dialog.h"
+#include "skin/color_editor/color_set_name_dialog.h"
+#include "skin/controls/cool_color_button.h"
+#include "skin/color_editor/cool_color_dialog.h"
+#include "skin/scheme/cool_color_store.h"
+#include "skin/scheme/cool_messages.h"
 #include "support/message_box_catcher.h"
 #include "support/modal_script.h"
 #include "support/registry_guard.h"

@@ -3,8 +3,8 @@
 // dialog whose default-anchored controls stay put.
 #include <gtest/gtest.h>
 
-#include "skin/cool_anchor_layout.h"
-#include "skin/cool_scheme.h"
+#include "skin/containers/cool_anchor_layout.h"
+#include "skin/scheme/cool_scheme.h"
 
 namespace {
 

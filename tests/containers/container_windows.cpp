@@ -1,8 +1,8 @@
 #include "container_windows.h"
 
-#include "skin/cool_control_messages.h"
-#include "skin/cool_layout.h"
-#include "skin/cool_messages.h"
+#include "skin/controls/cool_control_messages.h"
+#include "skin/controls/cool_layout.h"
+#include "skin/scheme/cool_messages.h"
 #include "support/message_pump.h"
 
 namespace {

@@ -12,10 +12,10 @@
 
 #include "platform/dialog_template.h"
 #include "platform/wnd.h"
-#include "skin/cool_dialog.h"
-#include "skin/cool_property_page.h"
-#include "skin/cool_property_sheet.h"
-#include "skin/cool_scheme.h"
+#include "skin/containers/cool_dialog.h"
+#include "skin/containers/cool_property_page.h"
+#include "skin/containers/cool_property_sheet.h"
+#include "skin/scheme/cool_scheme.h"
 
 class ProbeControl : public CWnd, public CCoolScheme {
 public:

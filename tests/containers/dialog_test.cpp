@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "container_windows.h"
-#include "skin/cool_anchor_layout.h"
-#include "skin/cool_button.h"
-#include "skin/cool_messages.h"
+#include "skin/containers/cool_anchor_layout.h"
+#include "skin/controls/cool_button.h"
+#include "skin/scheme/cool_messages.h"
 #include "support/dib_canvas.h"
 #include "support/message_pump.h"
 

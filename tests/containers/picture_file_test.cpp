@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "picture_files.h"
-#include "skin/cool_bitmap.h"
-#include "skin/cool_container_background.h"
-#include "skin/cool_dc.h"
-#include "skin/cool_picture_file.h"
-#include "skin/cool_scheme.h"
+#include "skin/draw/cool_bitmap.h"
+#include "skin/containers/cool_container_background.h"
+#include "skin/draw/cool_dc.h"
+#include "skin/draw/cool_picture_file.h"
+#include "skin/scheme/cool_scheme.h"
 #include "support/dib_canvas.h"
 #include "support/temp_file.h"
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "container_windows.h"
-#include "skin/cool_button.h"
-#include "skin/cool_tab_ctrl.h"
+#include "skin/controls/cool_button.h"
+#include "skin/controls/cool_tab_ctrl.h"
 #include "support/message_pump.h"
 
 namespace {

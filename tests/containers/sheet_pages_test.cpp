@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "container_windows.h"
-#include "skin/cool_messages.h"
+#include "skin/scheme/cool_messages.h"
 #include "support/message_pump.h"
 
 TEST(SheetPages, RefreshDeactivationLightPointAndBackground)

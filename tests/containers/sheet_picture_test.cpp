@@ -6,7 +6,7 @@
 
 #include "container_windows.h"
 #include "picture_files.h"
-#include "skin/cool_messages.h"
+#include "skin/scheme/cool_messages.h"
 #include "support/dib_canvas.h"
 #include "support/message_pump.h"
 #include "support/temp_file.h"

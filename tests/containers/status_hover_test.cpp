@@ -9,9 +9,9 @@
 
 #include "containers_test_ids.h"
 #include "platform/dialog_template.h"
-#include "skin/cool_button.h"
-#include "skin/cool_dialog.h"
-#include "skin/cool_status_route.h"
+#include "skin/controls/cool_button.h"
+#include "skin/containers/cool_dialog.h"
+#include "skin/containers/cool_status_route.h"
 #include "support/message_pump.h"
 
 namespace {

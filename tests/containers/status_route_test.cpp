@@ -9,7 +9,7 @@
 #include <string>
 
 #include "containers_test_ids.h"
-#include "skin/cool_status_route.h"
+#include "skin/containers/cool_status_route.h"
 
 namespace {
 

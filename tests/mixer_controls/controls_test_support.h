@@ -15,7 +15,7 @@
 #include "mixer/controls/mixer_change_notify.h"
 #include "mixer/wss_mixer.h"
 #include "platform/dialog_template.h"
-#include "skin/cool_dialog.h"
+#include "skin/containers/cool_dialog.h"
 #include "support/message_pump.h"
 #include "support/sim_card_test.h"
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "mixer/controls/mixer_property_sheet.h"
-#include "skin/cool_property_page.h"
+#include "skin/containers/cool_property_page.h"
 #include "support/card_bench.h"
 #include "support/message_pump.h"
 

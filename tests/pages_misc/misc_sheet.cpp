@@ -1,6 +1,6 @@
 #include "misc_sheet.h"
 
-#include "skin/cool_color_dialog.h"
+#include "skin/color_editor/cool_color_dialog.h"
 #include "support/message_pump.h"
 #include "support/modal_script.h"
 

@@ -7,7 +7,7 @@
 #include "app/global_hotkeys.h"
 #include "pages/nvp4_page_misc.h"
 #include "pages/page_host.h"
-#include "skin/cool_property_sheet.h"
+#include "skin/containers/cool_property_sheet.h"
 
 class MiscTestHost : public CPageHost {
 public:

@@ -16,7 +16,7 @@
 #include "mixer/controls/mixer_property_sheet.h"
 #include "platform/system_version.h"
 #include "simcard/sim_mixer_layout.h"
-#include "skin/cool_property_page.h"
+#include "skin/containers/cool_property_page.h"
 #include "support/card_bench.h"
 #include "support/message_pump.h"
 

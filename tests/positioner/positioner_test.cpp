@@ -1,12 +1,12 @@
 // The two-dimensional positioner: mapping between the logical plane and pixels,
 // picking and dragging items with the mouse, the wheel and the menu, painting, and
 // no lost drawing resources over many lives.
-#include "skin/c2d_positioner.h"
+#include "skin/positioner/c2d_positioner.h"
 
 #include "dialogs/settings3d_ids.h"
 #include "positioner_ids.h"
-#include "skin/cool_colors.h"
-#include "skin/cool_messages.h"
+#include "skin/scheme/cool_colors.h"
+#include "skin/scheme/cool_messages.h"
 #include "support/dib_canvas.h"
 #include "support/message_pump.h"
 #include "support/small_picture.h"

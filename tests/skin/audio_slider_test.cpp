@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "skin/audio_slider.h"
+#include "skin/controls/audio_slider.h"
 #include "slider_test_support.h"
 
 namespace {

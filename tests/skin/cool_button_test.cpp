@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "one_of_each_dialog.h"
-#include "skin/cool_messages.h"
+#include "skin/scheme/cool_messages.h"
 #include "skin_probe.h"
 #include "skin_test_ids.h"
 #include "skin_test_windows.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "skin/cool_color_store.h"
+#include "skin/scheme/cool_color_store.h"
 #include "support/registry_guard.h"
 
 namespace {

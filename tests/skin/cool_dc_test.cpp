@@ -5,11 +5,11 @@
 #include <cmath>
 #include <cstring>
 
-#include "skin/cool_bitmap.h"
-#include "skin/cool_blend_library.h"
-#include "skin/cool_dc.h"
-#include "skin/cool_shading.h"
-#include "skin/cool_system.h"
+#include "skin/draw/cool_bitmap.h"
+#include "skin/draw/cool_blend_library.h"
+#include "skin/draw/cool_dc.h"
+#include "skin/draw/cool_shading.h"
+#include "skin/draw/cool_system.h"
 #include "support/dib_canvas.h"
 
 namespace {

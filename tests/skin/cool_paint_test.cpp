@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/wnd.h"
-#include "skin/cool_dc.h"
+#include "skin/draw/cool_dc.h"
 #include "support/dib_canvas.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "skin/cool_color_set.h"
-#include "skin/cool_scheme.h"
+#include "skin/scheme/cool_color_set.h"
+#include "skin/scheme/cool_scheme.h"
 
 namespace {
 

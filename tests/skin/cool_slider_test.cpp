@@ -5,9 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "skin/cool_messages.h"
-#include "skin/cool_slider_ctrl.h"
-#include "skin/slider_geometry.h"
+#include "skin/scheme/cool_messages.h"
+#include "skin/controls/cool_slider_ctrl.h"
+#include "skin/controls/slider_geometry.h"
 #include "slider_test_support.h"
 
 namespace {

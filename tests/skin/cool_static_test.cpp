@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/window_timer.h"
-#include "skin/cool_messages.h"
-#include "skin/cool_spread.h"
+#include "skin/scheme/cool_messages.h"
+#include "skin/scheme/cool_spread.h"
 #include "skin_probe.h"
 #include "skin_test_windows.h"
 #include "support/message_pump.h"

@@ -5,11 +5,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "skin/audio_slider.h"
-#include "skin/cool_circ_slider.h"
-#include "skin/cool_messages.h"
-#include "skin/cool_progress_ctrl.h"
-#include "skin/progress_fill.h"
+#include "skin/controls/audio_slider.h"
+#include "skin/controls/cool_circ_slider.h"
+#include "skin/scheme/cool_messages.h"
+#include "skin/controls/cool_progress_ctrl.h"
+#include "skin/controls/progress_fill.h"
 #include "slider_test_support.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <commctrl.h>
 
 #include "platform/win_app.h"
-#include "skin/cool_control_messages.h"
-#include "skin/cool_fill.h"
-#include "skin/cool_memory_dc.h"
-#include "skin/cool_messages.h"
-#include "skin/cool_spread.h"
+#include "skin/controls/cool_control_messages.h"
+#include "skin/draw/cool_fill.h"
+#include "skin/draw/cool_memory_dc.h"
+#include "skin/scheme/cool_messages.h"
+#include "skin/scheme/cool_spread.h"
 #include "skin_test_ids.h"
 
 OneOfEachDialog::OneOfEachDialog(bool skinned) : CDialog(IDD_ONE_OF_EACH), m_skinned(skinned) {}

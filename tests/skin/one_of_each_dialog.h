@@ -10,17 +10,17 @@
 #include <vector>
 
 #include "platform/dialog.h"
-#include "skin/cool_bitmap.h"
-#include "skin/cool_button.h"
-#include "skin/cool_color_set.h"
-#include "skin/cool_combo_box.h"
-#include "skin/cool_edit.h"
-#include "skin/cool_list_ctrl.h"
-#include "skin/cool_scheme.h"
-#include "skin/cool_scroll_bar.h"
-#include "skin/cool_static.h"
-#include "skin/cool_status_bar_ctrl.h"
-#include "skin/cool_tab_ctrl.h"
+#include "skin/draw/cool_bitmap.h"
+#include "skin/controls/cool_button.h"
+#include "skin/scheme/cool_color_set.h"
+#include "skin/controls/cool_combo_box.h"
+#include "skin/controls/cool_edit.h"
+#include "skin/controls/cool_list_ctrl.h"
+#include "skin/scheme/cool_scheme.h"
+#include "skin/controls/cool_scroll_bar.h"
+#include "skin/controls/cool_static.h"
+#include "skin/controls/cool_status_bar_ctrl.h"
+#include "skin/controls/cool_tab_ctrl.h"
 
 class OneOfEachDialog : public CDialog, public CCoolScheme {
 public:

@@ -1,6 +1,6 @@
 #include "skin_probe.h"
 
-#include "skin/cool_fill.h"
+#include "skin/draw/cool_fill.h"
 
 SIZE ClientSize(HWND window)
 {

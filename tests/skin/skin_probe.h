@@ -7,7 +7,7 @@
 #include <memory>
 #include <set>
 
-#include "skin/cool_color_set.h"
+#include "skin/scheme/cool_color_set.h"
 #include "support/dib_canvas.h"
 
 class CCoolScheme;

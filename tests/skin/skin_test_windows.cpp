@@ -1,7 +1,7 @@
 #include "skin_test_windows.h"
 
-#include "skin/cool_control_messages.h"
-#include "skin/cool_messages.h"
+#include "skin/controls/cool_control_messages.h"
+#include "skin/scheme/cool_messages.h"
 
 const char* SkinTestWindowClass()
 {

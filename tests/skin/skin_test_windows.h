@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/wnd.h"
-#include "skin/cool_scheme.h"
+#include "skin/scheme/cool_scheme.h"
 
 // A visible top-level window at the screen's top left; status texts sent to it are
 // logged as "clear", "id <n>" or "text <t>". It is shown without activation unless

@@ -7,12 +7,12 @@
 
 #include <cmath>
 
-#include "skin/cool_colors.h"
-#include "skin/progress_fill.h"
-#include "skin/edge_frame.h"
-#include "skin/knob_geometry.h"
-#include "skin/slider_geometry.h"
-#include "skin/slider_redraw.h"
+#include "skin/scheme/cool_colors.h"
+#include "skin/controls/progress_fill.h"
+#include "skin/draw/edge_frame.h"
+#include "skin/controls/knob_geometry.h"
+#include "skin/controls/slider_geometry.h"
+#include "skin/controls/slider_redraw.h"
 
 namespace {
 

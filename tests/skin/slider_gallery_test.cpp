@@ -10,13 +10,13 @@
 #include <memory>
 #include <vector>
 
-#include "skin/audio_slider.h"
-#include "skin/cool_circ_slider.h"
-#include "skin/cool_color_set.h"
-#include "skin/cool_dc.h"
-#include "skin/cool_memory_dc.h"
-#include "skin/cool_progress_ctrl.h"
-#include "skin/cool_spread.h"
+#include "skin/controls/audio_slider.h"
+#include "skin/controls/cool_circ_slider.h"
+#include "skin/scheme/cool_color_set.h"
+#include "skin/draw/cool_dc.h"
+#include "skin/draw/cool_memory_dc.h"
+#include "skin/controls/cool_progress_ctrl.h"
+#include "skin/scheme/cool_spread.h"
 #include "slider_test_support.h"
 #include "support/test_arguments.h"
 

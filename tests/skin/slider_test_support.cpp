@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "skin/press_clock.h"
+#include "skin/controls/press_clock.h"
 
 ScrollHost::ScrollHost(int width, int height) : StatusHost(width, height)
 {
