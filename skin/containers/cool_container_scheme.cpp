@@ -4,7 +4,7 @@
 #include "skin/controls/cool_control_messages.h"
 #include "skin/scheme/cool_messages.h"
 #include "skin/scheme/cool_scheme.h"
-#include "skin/scheme/cool_spread.h"
+#include "skin/scheme/cool_scheme_relay.h"
 
 namespace {
 
@@ -33,14 +33,12 @@ void CopySchemeColors(const CCoolScheme& from, CCoolScheme& to)
         to.SetColor(role, from.m_colors[role]);
 }
 
-bool HandleContainerSchemeMessage(HWND window, CCoolScheme& scheme, const std::function<void()>& passOn,
-                                  UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+bool HandleContainerSchemeMessage(HWND window, CCoolScheme& scheme, CCoolSchemeRelay& relay,
+                                  const std::function<void()>& passOn, UINT message, WPARAM wParam,
+                                  LPARAM lParam, LRESULT* result)
 {
-    if (message == SchemeCompleteMessage() && message != 0) {
-        passOn();
-        *result = 1;
+    if (relay.HandleFrame(message, passOn, result))
         return true;
-    }
     switch (message) {
     case WM_COOL_SETCOLOR:
     case WM_COOL_SETFLAGS:
@@ -59,9 +57,7 @@ bool HandleContainerSchemeMessage(HWND window, CCoolScheme& scheme, const std::f
     default:
         return HandleSchemeMessage(scheme, message, wParam, lParam, result);
     }
-    // Inside a whole scheme the pass-on waits for its end (SchemeCompleteMessage).
-    if (!IsWholeSchemeUnderway())
-        passOn();
+    relay.Changed(passOn);
     InvalidateRect(window, nullptr, TRUE);
     return true;
 }

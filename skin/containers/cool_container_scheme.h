@@ -8,6 +8,7 @@
 #include <functional>
 
 class CCoolScheme;
+class CCoolSchemeRelay;
 
 // Asks the parent for roles 0, 8, 4, 10 and 11 and for the render mode; each answer
 // the parent gives is applied. A parent that does not answer changes nothing.
@@ -17,11 +18,12 @@ void AskParentScheme(HWND parent, CCoolScheme& scheme);
 // pass-on do (a receiver with RM_AUTOSHADES derives its shades on the way).
 void CopySchemeColors(const CCoolScheme& from, CCoolScheme& to);
 
-// Answers a scheme message. Setting messages store the value, then passOn runs and
-// the window is invalidated (erasing); reading messages answer as every skinned
-// window does. False for other messages.
-bool HandleContainerSchemeMessage(HWND window, CCoolScheme& scheme, const std::function<void()>& passOn,
-                                  UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+// Answers a scheme message. Setting messages store the value, then the relay passes
+// the scheme on (passOn) and the window is invalidated (erasing); reading messages
+// answer as every skinned window does. False for other messages.
+bool HandleContainerSchemeMessage(HWND window, CCoolScheme& scheme, CCoolSchemeRelay& relay,
+                                  const std::function<void()>& passOn, UINT message, WPARAM wParam,
+                                  LPARAM lParam, LRESULT* result);
 
 // The container's children follow their anchors after a resize, with window updates
 // locked meanwhile; minimising lays nothing out.

@@ -103,7 +103,8 @@ void CCoolDialog::PaintMinimised()
 LRESULT CCoolDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
-    if (HandleContainerSchemeMessage(m_hWnd, *this, [this] { SpreadScheme(); }, message, wParam, lParam, &result))
+    if (HandleContainerSchemeMessage(m_hWnd, *this, m_relay, [this] { SpreadScheme(); }, message, wParam, lParam,
+                                     &result))
         return result;
     switch (message) {
     case WM_ERASEBKGND:

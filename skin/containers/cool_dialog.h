@@ -12,6 +12,7 @@
 #include "skin/draw/cool_bitmap.h"
 #include "skin/containers/cool_cached_background.h"
 #include "skin/scheme/cool_scheme.h"
+#include "skin/scheme/cool_scheme_relay.h"
 
 class CCoolDialog : public CDialog, public CCoolScheme {
 public:
@@ -54,4 +55,5 @@ private:
     CCoolCachedBackground m_background;
     std::unique_ptr<CCoolBitmap> m_customBackground;
     UINT m_lastMessageId = 0;
+    CCoolSchemeRelay m_relay;
 };

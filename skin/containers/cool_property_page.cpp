@@ -66,7 +66,8 @@ void CCoolPropertyPage::EraseBackground(HDC dc)
 LRESULT CCoolPropertyPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
-    if (HandleContainerSchemeMessage(m_hWnd, *this, [this] { SpreadScheme(); }, message, wParam, lParam, &result))
+    if (HandleContainerSchemeMessage(m_hWnd, *this, m_relay, [this] { SpreadScheme(); }, message, wParam, lParam,
+                                     &result))
         return result;
     switch (message) {
     case WM_ERASEBKGND:

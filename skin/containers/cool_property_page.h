@@ -7,6 +7,7 @@
 
 #include "platform/property_page.h"
 #include "skin/scheme/cool_scheme.h"
+#include "skin/scheme/cool_scheme_relay.h"
 
 class CCoolPropertySheet;
 
@@ -51,4 +52,6 @@ protected:
 
 private:
     void EraseBackground(HDC dc);
+
+    CCoolSchemeRelay m_relay;
 };

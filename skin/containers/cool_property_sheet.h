@@ -14,6 +14,7 @@
 #include "skin/controls/cool_button.h"
 #include "skin/containers/cool_cached_background.h"
 #include "skin/scheme/cool_scheme.h"
+#include "skin/scheme/cool_scheme_relay.h"
 #include "skin/controls/cool_tab_ctrl.h"
 
 class CCoolPropertySheet : public CPropertySheet, public CCoolScheme {
@@ -89,6 +90,7 @@ private:
     CCoolBitmap m_picture;
     CCoolCachedBackground m_background;
     UINT m_lastMessageId = 0;
+    CCoolSchemeRelay m_relay;
     CTrayIcon m_trayIcon;
     HICON m_trayIconHandle = nullptr;
     UINT m_trayMenu = kNoTrayMenu;

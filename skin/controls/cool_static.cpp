@@ -232,23 +232,27 @@ void CCoolStatic::RepaintWithParent()
     Invalidate(false);
 }
 
+// A static that frames other controls passes its scheme on to them as a container does.
+void CCoolStatic::PassSchemeOn()
+{
+    if (::GetWindow(m_hWnd, GW_CHILD) != nullptr)
+        SpreadScheme(m_hWnd, *this);
+}
+
 LRESULT CCoolStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
+    const auto passOn = [this] { PassSchemeOn(); };
+    if (m_relay.HandleFrame(message, passOn, &result))
+        return result;
     if (message == WM_COOL_SYSCOLORS) {
         UseWindowsColors();
-        SpreadScheme(m_hWnd, *this);
-        return 1;
-    }
-    if (message == SchemeCompleteMessage() && message != 0) {
-        if (::GetWindow(m_hWnd, GW_CHILD) != nullptr)
-            SpreadScheme(m_hWnd, *this);
+        m_relay.Changed(passOn);
         return 1;
     }
     if (HandleSchemeAndPaint(message, wParam, lParam, &result)) {
-        // Inside a whole scheme the pass-on waits for its end (SchemeCompleteMessage).
-        if (ChangesScheme(message) && !IsWholeSchemeUnderway() && ::GetWindow(m_hWnd, GW_CHILD) != nullptr)
-            SpreadScheme(m_hWnd, *this);
+        if (ChangesScheme(message))
+            m_relay.Changed(passOn);
         return result;
     }
     switch (message) {

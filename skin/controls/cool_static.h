@@ -14,6 +14,7 @@
 #include "skin/controls/cool_hover.h"
 #include "skin/controls/cool_control.h"
 #include "skin/scheme/cool_scheme.h"
+#include "skin/scheme/cool_scheme_relay.h"
 #include "skin/scheme/cool_style_number.h"
 
 class CCoolDC;
@@ -63,6 +64,7 @@ private:
     void OnScrollTick();
     void StopScrolling();
     void RepaintWithParent();
+    void PassSchemeOn();
 
     CCoolFaceCache m_faces;
     CCoolHover m_hover;
@@ -70,4 +72,5 @@ private:
     unsigned m_options = 0;
     int m_scrollValue = 0;
     int m_scrollStep = 0;
+    CCoolSchemeRelay m_relay;
 };

@@ -17,21 +17,7 @@ LONG LightAlong(LONG low, LONG high, LONG light, LONG containerSize)
     return static_cast<LONG>((centre - low) - size * (centre - light) / containerSize);
 }
 
-// Whole schemes being sent on this thread (a spread inside a spread counts twice).
-thread_local int g_wholeSchemes = 0;
-
 } // namespace
-
-bool IsWholeSchemeUnderway()
-{
-    return g_wholeSchemes > 0;
-}
-
-UINT SchemeCompleteMessage()
-{
-    static const UINT message = RegisterWindowMessageA("Halvard Cool Scheme Complete");
-    return message;
-}
 
 POINT ChildLightPoint(POINT containerLight, const RECT& child, SIZE client)
 {
@@ -52,7 +38,7 @@ void SpreadScheme(HWND container, const CCoolScheme& scheme)
     for (HWND child = ::GetWindow(container, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         // A child that is a container passes its scheme on once, after the last
         // message, not after each of the fourteen.
-        ++g_wholeSchemes;
+        ::SendMessageA(child, WM_COOL_BEGINSCHEME, 0, 0);
         for (int role = 0; role < CCOL_COUNT; ++role) {
             COLORREF color = 0;
             scheme.GetColor(role, &color);
@@ -64,8 +50,7 @@ void SpreadScheme(HWND container, const CCoolScheme& scheme)
         POINT childLight = ChildLightPoint(light, rect, size);
         ::SendMessageA(child, WM_COOL_SETLIGHT, 0, reinterpret_cast<LPARAM>(&childLight));
         ::SendMessageA(child, WM_COOL_SETFLAGS, 0, static_cast<LPARAM>(renderMode));
-        --g_wholeSchemes;
-        ::SendMessageA(child, SchemeCompleteMessage(), 0, 0);
+        ::SendMessageA(child, WM_COOL_ENDSCHEME, 0, 0);
         ::InvalidateRect(child, nullptr, TRUE);
     }
 }

@@ -13,13 +13,6 @@ class CCoolScheme;
 POINT ChildLightPoint(POINT containerLight, const RECT& child, SIZE client);
 
 // Sends every child of the container, in Z order, the scheme's twelve colours, its
-// light point and the render mode, and invalidates the child (erasing).
+// light point and the render mode, framed by WM_COOL_BEGINSCHEME and
+// WM_COOL_ENDSCHEME, and invalidates the child (erasing).
 void SpreadScheme(HWND container, const CCoolScheme& scheme);
-
-// While a container sends a child its whole scheme, the child stores each message but
-// passes its own scheme on only once, when the last message is in: true while such a
-// whole scheme is being sent on this thread.
-bool IsWholeSchemeUnderway();
-
-// Sent to a child after its whole scheme: a container passes its scheme on now.
-UINT SchemeCompleteMessage();

@@ -2,6 +2,8 @@
 // its scheme on to its own children.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/window_timer.h"
 #include "skin/scheme/cool_messages.h"
 #include "skin/scheme/cool_spread.h"
@@ -123,4 +125,44 @@ TEST(CoolStatic, PassesItsSchemeOnToItsChildren)
     RECT rect = {};
     EXPECT_EQ(1, SendMessageA(frame.m_hWnd, WM_COOL_GETBKRECT, 0, reinterpret_cast<LPARAM>(&rect)));
     EXPECT_EQ(100, rect.right - rect.left);
+}
+
+// A child whose colour change sets a colour on another frame, as a live preview does.
+class RelayingChild : public SchemeChild {
+public:
+    RelayingChild(HWND parent, const RECT& rect, HWND elsewhere) : SchemeChild(parent, rect), m_elsewhere(elsewhere) {}
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_COOL_SETCOLOR && wParam == CCOL_TEXT)
+            SendMessageA(m_elsewhere, WM_COOL_SETCOLOR, CCOL_STATIC, lParam);
+        return SchemeChild::WindowProc(message, wParam, lParam);
+    }
+
+private:
+    HWND m_elsewhere;
+};
+
+TEST(CoolStatic, PassesAWholeSchemeOnOnceAndAnyOtherChangeAtOnce)
+{
+    StatusHost host(300, 100);
+    CCoolStatic frame;
+    ASSERT_TRUE(frame.Create("STATIC", "", WS_CHILD | WS_VISIBLE, {10, 10, 110, 60}, host.m_hWnd, 5));
+    SchemeChild inner(frame.m_hWnd, {60, 10, 100, 40});
+    CCoolStatic other;
+    ASSERT_TRUE(other.Create("STATIC", "", WS_CHILD | WS_VISIBLE, {150, 10, 250, 60}, host.m_hWnd, 6));
+    SchemeChild otherInner(other.m_hWnd, {10, 10, 50, 40});
+    RelayingChild relaying(host.m_hWnd, {260, 10, 290, 40}, other.m_hWnd);
+
+    CCoolScheme scheme;
+    scheme.SetColor(CCOL_TEXT, RGB(9, 8, 7));
+    SpreadScheme(host.m_hWnd, scheme);
+
+    // The frame's child got one whole scheme: each colour once, not once per message.
+    const auto colours = std::count(inner.messages.begin(), inner.messages.end(), WM_COOL_SETCOLOR);
+    EXPECT_EQ(CCOL_COUNT, colours);
+    EXPECT_EQ(RGB(9, 8, 7), RoleOf(inner, CCOL_TEXT));
+    // A frame changed from inside that spread, but not by it, passes its change on at once.
+    EXPECT_EQ(RGB(9, 8, 7), RoleOf(otherInner, CCOL_STATIC));
 }
