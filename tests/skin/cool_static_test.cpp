@@ -136,7 +136,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_COOL_SETCOLOR && wParam == CCOL_TEXT)
-            SendMessageA(m_elsewhere, WM_COOL_SETCOLOR, CCOL_STATIC, lParam);
+            ::SendMessageA(m_elsewhere, WM_COOL_SETCOLOR, CCOL_STATIC, lParam);
         return SchemeChild::WindowProc(message, wParam, lParam);
     }
 
