@@ -2,7 +2,6 @@
 
 #include "support/message_pump.h"
 
-#include <vector>
 
 void PointerTo(int x, int y)
 {
@@ -18,15 +17,15 @@ void PointerTo(int x, int y)
 void ClickAt(int x, int y, int clicks)
 {
     PointerTo(x, y);
-    std::vector<INPUT> presses;
     for (int i = 0; i < clicks; ++i)
         for (DWORD flag : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
             INPUT input = {};
             input.type = INPUT_MOUSE;
             input.mi.dwFlags = flag;
-            presses.push_back(input);
+            SendInput(1, &input, sizeof(INPUT));
+            // Quick enough for a double-click, slow enough for each to be seen.
+            PumpFor(60);
         }
-    SendInput(static_cast<UINT>(presses.size()), presses.data(), sizeof(INPUT));
     PumpFor(300);
 }
 
