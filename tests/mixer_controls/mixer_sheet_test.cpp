@@ -109,12 +109,22 @@ struct SheetFacts {
     UINT defaultCommand;
     std::string lastItem;
     bool standardButtons;
+    // The page frame's distance from the client area's left and bottom edges.
+    int frameLeft;
+    int belowFrame;
 };
 
 SheetFacts FactsOf(const CPropertySheet& sheet)
 {
     SheetFacts facts = {SizeOf(sheet.GetTabControl()), SizeOf(sheet.m_hWnd), (sheet.GetStyle() & WS_MINIMIZEBOX) != 0,
-                        0, std::string(), false};
+                        0, std::string(), false, 0, 0};
+    RECT frame = {};
+    GetWindowRect(sheet.GetTabControl(), &frame);
+    MapWindowPoints(nullptr, sheet.m_hWnd, reinterpret_cast<POINT*>(&frame), 2);
+    RECT client = {};
+    GetClientRect(sheet.m_hWnd, &client);
+    facts.frameLeft = frame.left;
+    facts.belowFrame = client.bottom - frame.bottom;
     const HMENU menu = GetSystemMenu(sheet.m_hWnd, FALSE);
     facts.defaultCommand = GetMenuDefaultItem(menu, FALSE, 0);
     char text[64] = "";
@@ -141,7 +151,9 @@ TEST_F(MixerSheetTest, SizedToTheWidestPageWithMinimizeOnlyWhenModal)
     ASSERT_TRUE(modeless.Create(nullptr, kSheetStyle));
     SheetFacts facts = FactsOf(modeless);
     EXPECT_TRUE(facts.tab == (SIZE{300, 320}));
-    EXPECT_TRUE(facts.sheet == (SIZE{310, 340 + 20})) << facts.sheet.cx << " x " << facts.sheet.cy;
+    // No band below the pages: the client area ends a margin below their frame.
+    EXPECT_EQ(310, facts.sheet.cx);
+    EXPECT_EQ(facts.frameLeft, facts.belowFrame);
     EXPECT_NE(static_cast<UINT>(SC_MINIMIZE), facts.defaultCommand);
     EXPECT_NE("Minimize", facts.lastItem);
     EXPECT_FALSE(facts.standardButtons);
@@ -152,7 +164,8 @@ TEST_F(MixerSheetTest, SizedToTheWidestPageWithMinimizeOnlyWhenModal)
     SetTimer(nullptr, 0, 100, &InspectModal);
     modal.DoModal();
     EXPECT_TRUE(g_modalFacts.tab == (SIZE{300, 320}));
-    EXPECT_TRUE(g_modalFacts.sheet == (SIZE{310, 340 - 20})) << g_modalFacts.sheet.cx << " x " << g_modalFacts.sheet.cy;
+    EXPECT_EQ(310, g_modalFacts.sheet.cx);
+    EXPECT_EQ(g_modalFacts.frameLeft, g_modalFacts.belowFrame);
     EXPECT_TRUE(g_modalFacts.minimizeBox);
     EXPECT_EQ(static_cast<UINT>(SC_MINIMIZE), g_modalFacts.defaultCommand);
     EXPECT_EQ("Minimize", g_modalFacts.lastItem);
