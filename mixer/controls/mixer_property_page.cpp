@@ -14,14 +14,20 @@ namespace {
 
 // Column geometry: label band, first row of switches (one more row down on lines
 // with a balance slider), switch size and pitch, fader top and height per channel.
-constexpr int kLabelLeft = 8;
 constexpr int kLabelTop = 10;
 constexpr int kLabelBottom = 30;
+// Captions take their column's whole width, centred over the fader; one too long
+// for a line takes two, above the fader.
+constexpr int kCaptionInset = 5;
+constexpr int kWrappedLabelTop = 6;
+constexpr int kWrappedLabelBottom = 39;
 constexpr int kControlInset = 10;
 constexpr int kSwitchTop = 190;
 constexpr int kStereoSwitchShift = 30;
-constexpr int kSwitchWidth = 35;
 constexpr int kSwitchHeight = 20;
+constexpr int kTwoLineSwitchHeight = 28;
+// The box of a check box and the gap before its caption.
+constexpr int kCheckBoxRoom = 18;
 constexpr int kSwitchPitch = 30;
 constexpr int kFaderTop = 40;
 constexpr int kFaderWidth = 35;
@@ -142,11 +148,23 @@ bool CMixerPropertyPage::BuildColumn(int source, int* column)
 void CMixerPropertyPage::AddLabel(const MixerLineEntry& line, int x0)
 {
     auto label = std::make_unique<CCoolStatic>();
-    const RECT rect = {x0 + kLabelLeft, kLabelTop, x0 + kColumnWidth, kLabelBottom};
-    label->Create("STATIC", FieldText(line.line.szShortName).c_str(),
-                  WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE, rect, m_hWnd, kPageLabelId);
-    if (label->m_hWnd != nullptr)
-        label->SetFont(ControlsFont(), false);
+    const std::string text = FieldText(line.line.szShortName);
+    RECT rect = {x0 + kCaptionInset, kLabelTop, x0 + kCaptionInset + kColumnWidth, kLabelBottom};
+    DWORD style = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE;
+    const int width = TextWidth(text);
+    if (width > kColumnWidth && text.find(' ') != std::string::npos) {
+        // Two lines, broken between words.
+        rect.top = kWrappedLabelTop;
+        rect.bottom = kWrappedLabelBottom;
+        style &= ~SS_CENTERIMAGE;
+    }
+    label->Create("STATIC", text.c_str(), style, rect, m_hWnd, kPageLabelId);
+    if (label->m_hWnd != nullptr) {
+        // One word longer than the column: a smaller size of the font, so that it fits.
+        const bool oneLongWord = width > kColumnWidth && (style & SS_CENTERIMAGE) != 0;
+        const HFONT narrow = oneLongWord ? SmallerFont(kColumnWidth * 100 / std::max(width, 1)) : nullptr;
+        label->SetFont(narrow != nullptr ? narrow : ControlsFont(), false);
+    }
     m_labels.push_back(std::move(label));
 }
 
@@ -156,8 +174,16 @@ void CMixerPropertyPage::AddSwitch(const MixerLineEntry& line, DWORD controlId, 
     const std::string text = m_mixer->FindControl(controlId, entry) ? FieldText(entry->control.szShortName) : "";
     const int top = line.line.cChannels < 2 ? *y : *y + kStereoSwitchShift;
     auto button = std::make_unique<CMixerButton>();
-    button->Create("BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
-                   {x, top, x + kSwitchWidth, top + kSwitchHeight}, m_hWnd,
+    // As wide as the column, so that the box and its caption fit; a caption too long
+    // for that takes two lines, within the pitch of the switches.
+    const int left = x - kControlInset + kCaptionInset;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
+    int height = kSwitchHeight;
+    if (TextWidth(text) + kCheckBoxRoom > kColumnWidth) {
+        style |= BS_MULTILINE;
+        height = kTwoLineSwitchHeight;
+    }
+    button->Create("BUTTON", text.c_str(), style, {left, top, left + kColumnWidth, top + height}, m_hWnd,
                    static_cast<UINT>(source + kPageSwitchBaseId));
     if (button->m_hWnd != nullptr)
         button->SetFont(ControlsFont(), false);
@@ -193,6 +219,37 @@ void CMixerPropertyPage::AddMux(const MixerLineEntry& line, DWORD controlId)
     m_muxes.push_back(std::move(mux));
 }
 
+HFONT CMixerPropertyPage::SmallerFont(int percent)
+{
+    LOGFONTA font = {};
+    if (ControlsFont() == nullptr || ::GetObjectA(ControlsFont(), sizeof(font), &font) != sizeof(font))
+        return nullptr;
+    // Whole pixels, never below two thirds: smaller would no longer be read.
+    percent = std::clamp(percent, 67, 100);
+    font.lfHeight = font.lfHeight * percent / 100 - (font.lfHeight < 0 ? 0 : 1);
+    font.lfWidth = 0;
+    auto smaller = std::make_unique<CFont>();
+    if (!smaller->CreateFontIndirect(&font))
+        return nullptr;
+    m_smallerFonts.push_back(std::move(smaller));
+    return m_smallerFonts.back()->GetHandle();
+}
+
+int CMixerPropertyPage::TextWidth(const std::string& text) const
+{
+    const HDC dc = ::GetDC(m_hWnd);
+    if (dc == nullptr)
+        return 0;
+    const HFONT font = ControlsFont();
+    const HGDIOBJ old = font != nullptr ? ::SelectObject(dc, font) : nullptr;
+    SIZE size = {};
+    ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    if (old != nullptr)
+        ::SelectObject(dc, old);
+    ::ReleaseDC(m_hWnd, dc);
+    return size.cx;
+}
+
 HFONT CMixerPropertyPage::ControlsFont() const
 {
     // A template without a font leaves the page with none: the sheet's is used then.
@@ -205,6 +262,7 @@ HFONT CMixerPropertyPage::ControlsFont() const
 void CMixerPropertyPage::DeleteControls()
 {
     m_labels.clear();
+    m_smallerFonts.clear();
     m_muxes.clear();
     m_sliders.clear();
     m_buttons.clear();

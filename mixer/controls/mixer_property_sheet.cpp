@@ -153,7 +153,7 @@ void CMixerPropertySheet::SizeToLargestPage()
 void CMixerPropertySheet::FitToPageFrame()
 {
     // Without buttons nothing lies below the pages: the client area ends as far below
-    // the page frame as the frame stands from the left edge.
+    // the page frame as the frame stands from the left edge, and as far right of it.
     const HWND tab = GetTabControl();
     if (tab == nullptr)
         return;
@@ -165,8 +165,9 @@ void CMixerPropertySheet::FitToPageFrame()
     RECT window = {};
     GetWindowRect(&window);
     const int margin = std::max(0, static_cast<int>(frame.left));
+    const int width = window.right - window.left + frame.right + margin - client.right;
     const int height = window.bottom - window.top + frame.bottom + margin - client.bottom;
-    SetWindowPos(nullptr, 0, 0, window.right - window.left, std::max(height, 1), kSizeOnly);
+    SetWindowPos(nullptr, 0, 0, std::max(width, 1), std::max(height, 1), kSizeOnly);
 }
 
 void CMixerPropertySheet::AddMinimizeCommand()
