@@ -1,6 +1,7 @@
 #include "mixer/controls/mixer_property_page.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "mixer/controls/mixer_button.h"
@@ -27,7 +28,9 @@ constexpr int kStereoSwitchShift = 30;
 constexpr int kSwitchHeight = 20;
 constexpr int kTwoLineSwitchHeight = 28;
 // The box of a check box and the gap before its caption.
-constexpr int kCheckBoxRoom = 18;
+constexpr int kCheckBoxRoom = 22;
+// What a label's bevel and border take of its width.
+constexpr int kLabelPadding = 6;
 constexpr int kSwitchPitch = 30;
 constexpr int kFaderTop = 40;
 constexpr int kFaderWidth = 35;
@@ -151,20 +154,16 @@ void CMixerPropertyPage::AddLabel(const MixerLineEntry& line, int x0)
     const std::string text = FieldText(line.line.szShortName);
     RECT rect = {x0 + kCaptionInset, kLabelTop, x0 + kCaptionInset + kColumnWidth, kLabelBottom};
     DWORD style = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE;
-    const int width = TextWidth(text);
-    if (width > kColumnWidth && text.find(' ') != std::string::npos) {
+    const int room = kColumnWidth - kLabelPadding;
+    if (TextWidth(text) > room && text.find(' ') != std::string::npos) {
         // Two lines, broken between words.
         rect.top = kWrappedLabelTop;
         rect.bottom = kWrappedLabelBottom;
         style &= ~SS_CENTERIMAGE;
     }
     label->Create("STATIC", text.c_str(), style, rect, m_hWnd, kPageLabelId);
-    if (label->m_hWnd != nullptr) {
-        // One word longer than the column: a smaller size of the font, so that it fits.
-        const bool oneLongWord = width > kColumnWidth && (style & SS_CENTERIMAGE) != 0;
-        const HFONT narrow = oneLongWord ? SmallerFont(kColumnWidth * 100 / std::max(width, 1)) : nullptr;
-        label->SetFont(narrow != nullptr ? narrow : ControlsFont(), false);
-    }
+    if (label->m_hWnd != nullptr)
+        label->SetFont(FontToFit(text, room), false);
     m_labels.push_back(std::move(label));
 }
 
@@ -177,19 +176,57 @@ void CMixerPropertyPage::AddSwitch(const MixerLineEntry& line, DWORD controlId, 
     // As wide as the column, so that the box and its caption fit; a caption too long
     // for that takes two lines, within the pitch of the switches.
     const int left = x - kControlInset + kCaptionInset;
+    const int room = kColumnWidth - kCheckBoxRoom;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
     int height = kSwitchHeight;
-    if (TextWidth(text) + kCheckBoxRoom > kColumnWidth) {
+    if (TextWidth(text) > room && text.find(' ') != std::string::npos) {
         style |= BS_MULTILINE;
         height = kTwoLineSwitchHeight;
     }
     button->Create("BUTTON", text.c_str(), style, {left, top, left + kColumnWidth, top + height}, m_hWnd,
                    static_cast<UINT>(source + kPageSwitchBaseId));
     if (button->m_hWnd != nullptr)
-        button->SetFont(ControlsFont(), false);
+        button->SetFont(FontToFit(text, room), false);
     button->Bind(m_mixer, line.line.dwLineID, controlId);
     m_buttons.push_back(std::move(button));
     *y += kSwitchPitch;
+}
+
+HFONT CMixerPropertyPage::FontToFit(const std::string& text, int room)
+{
+    // Lines break between words only: the longest word must fit on its own.
+    std::vector<std::string> words;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = std::min(text.find(' ', start), text.size());
+        words.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    auto fits = [&](HFONT font) {
+        for (const std::string& word : words)
+            if (TextWidth(word, font) > room)
+                return false;
+        return true;
+    };
+    const HFONT normal = ControlsFont();
+    LOGFONTA font = {};
+    if (normal == nullptr || fits(normal) || ::GetObjectA(normal, sizeof(font), &font) != sizeof(font))
+        return normal;
+    // Smaller a pixel at a time, never below three fifths: smaller would not be read.
+    const LONG size = std::abs(font.lfHeight);
+    for (LONG height = size - 1; height > 0 && height * 5 >= size * 3; --height) {
+        font.lfHeight = font.lfHeight < 0 ? -height : height;
+        font.lfWidth = 0;
+        auto smaller = std::make_unique<CFont>();
+        if (!smaller->CreateFontIndirect(&font))
+            break;
+        const bool fitting = fits(smaller->GetHandle()) || (height - 1) * 5 < size * 3;
+        if (fitting) {
+            m_smallerFonts.push_back(std::move(smaller));
+            return m_smallerFonts.back()->GetHandle();
+        }
+    }
+    return normal;
 }
 
 void CMixerPropertyPage::AddFader(const MixerLineEntry& line, DWORD volumeId, int source, int x)
@@ -219,28 +256,13 @@ void CMixerPropertyPage::AddMux(const MixerLineEntry& line, DWORD controlId)
     m_muxes.push_back(std::move(mux));
 }
 
-HFONT CMixerPropertyPage::SmallerFont(int percent)
-{
-    LOGFONTA font = {};
-    if (ControlsFont() == nullptr || ::GetObjectA(ControlsFont(), sizeof(font), &font) != sizeof(font))
-        return nullptr;
-    // Whole pixels, never below two thirds: smaller would no longer be read.
-    percent = std::clamp(percent, 67, 100);
-    font.lfHeight = font.lfHeight * percent / 100 - (font.lfHeight < 0 ? 0 : 1);
-    font.lfWidth = 0;
-    auto smaller = std::make_unique<CFont>();
-    if (!smaller->CreateFontIndirect(&font))
-        return nullptr;
-    m_smallerFonts.push_back(std::move(smaller));
-    return m_smallerFonts.back()->GetHandle();
-}
-
-int CMixerPropertyPage::TextWidth(const std::string& text) const
+int CMixerPropertyPage::TextWidth(const std::string& text, HFONT font) const
 {
     const HDC dc = ::GetDC(m_hWnd);
     if (dc == nullptr)
         return 0;
-    const HFONT font = ControlsFont();
+    if (font == nullptr)
+        font = ControlsFont();
     const HGDIOBJ old = font != nullptr ? ::SelectObject(dc, font) : nullptr;
     SIZE size = {};
     ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);

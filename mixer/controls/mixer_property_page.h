@@ -65,10 +65,11 @@ private:
     void AddFader(const MixerLineEntry& line, DWORD volumeId, int source, int x);
     void AddMux(const MixerLineEntry& line, DWORD controlId);
     HFONT ControlsFont() const;
-    // The width of a caption in the controls' font.
-    int TextWidth(const std::string& text) const;
-    // The controls' font at that percentage of its size, kept by the page.
-    HFONT SmallerFont(int percent);
+    // The width of a caption in that font (none: the controls' font).
+    int TextWidth(const std::string& text, HFONT font = nullptr) const;
+    // The controls' font, or a smaller size of it where a word of the text would not
+    // fit in that many pixels.
+    HFONT FontToFit(const std::string& text, int room);
     void DeleteControls();
 
     CMixerDevice* m_mixer = nullptr;

@@ -202,21 +202,23 @@ int CaptionWidth(const CWnd& window)
 // longest word), a check box's room beside its box (on two lines when it has them).
 std::vector<std::string> ClippedCaptions(const CMixerPropertyPage& page)
 {
-    constexpr int kCheckBoxRoom = 18;
+    constexpr int kCheckBoxRoom = 22;
+    constexpr int kLabelPadding = 6;
     std::vector<std::string> clipped;
     for (const auto& label : page.Labels()) {
         RECT client = {};
         GetClientRect(label->m_hWnd, &client);
         const bool twoLines = (label->GetStyle() & SS_CENTERIMAGE) == 0;
         const std::string text = label->GetWindowText();
-        if (twoLines ? text.find(' ') == std::string::npos : CaptionWidth(*label) > client.right)
+        if (twoLines ? text.find(' ') == std::string::npos : CaptionWidth(*label) + kLabelPadding > client.right)
             clipped.push_back(text);
     }
     for (const auto& button : page.Buttons()) {
         RECT client = {};
         GetClientRect(button->m_hWnd, &client);
         const bool twoLines = (button->GetStyle() & BS_MULTILINE) != 0 && client.bottom >= 26;
-        if (CaptionWidth(*button) + kCheckBoxRoom > client.right * (twoLines ? 2 : 1))
+        const int room = client.right - kCheckBoxRoom;
+        if (twoLines ? button->GetWindowText().find(' ') == std::string::npos : CaptionWidth(*button) > room)
             clipped.push_back(button->GetWindowText());
     }
     return clipped;
