@@ -36,7 +36,10 @@ constexpr int kFaderTop = 40;
 constexpr int kFaderWidth = 35;
 constexpr int kFaderHeightPerChannel = 22;
 constexpr int kFaderBottomBase = 168;
-constexpr RECT kMuxRect = {10, 40, 80, 210};
+// The columns the selector takes beside its line's own, and its place: as wide as
+// those columns allow, so that its items' captions fit.
+constexpr int kMuxColumns = 2;
+constexpr RECT kMuxRect = {kControlInset, 40, kControlInset + kMuxColumns * CMixerPropertyPage::kColumnWidth - kCaptionInset, 210};
 // Control flag bit that keeps a control out of the columns.
 constexpr DWORD kControlNotShown = 0x40000000;
 // Template sizes are 16-bit.
@@ -106,7 +109,8 @@ void CMixerPropertyPage::BuildColumns()
         if (BuildColumn(source, &column))
             ++built;
     m_columnCount = built;
-    m_pageWidth = PageWidthFor(built);
+    // Wide enough for every column used, the selector's too.
+    m_pageWidth = PageWidthFor(column);
     SetWindowPos(nullptr, 0, 0, m_pageWidth, kPageHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -134,9 +138,10 @@ bool CMixerPropertyPage::BuildColumn(int source, int* column)
             break;
         case MIXERCONTROL_CONTROLTYPE_MUX:
             AddMux(*line, control.dwControlID);
-            // The selector takes a column of its own.
-            ++*column;
-            x += kColumnWidth;
+            // The selector is wider than a column: the line's other controls start
+            // right of it, so that they cover none of its captions.
+            *column += kMuxColumns;
+            x += kMuxColumns * kColumnWidth;
             break;
         default:
             if (IsSwitch(control.dwControlType))

@@ -273,11 +273,13 @@ TEST_F(MixerSheetTest, GenericPagesBuildAColumnPerLineOfTheSixChannelCard)
     EXPECT_EQ(7, record.GetColumnCount());
     ASSERT_EQ(1u, record.Muxes().size());
     const CMixerMuxControl& mux = *record.Muxes()[0];
-    EXPECT_EQ((RECT{10, 40, 80, 210}), InParent(mux));
+    EXPECT_EQ((RECT{10, 40, 95, 210}), InParent(mux));
     EXPECT_EQ(6, mux.GetItemButtonCount());
-    // The selector's extra column moves the record volume one column on.
-    EXPECT_EQ(55, InParent(*record.Sliders()[0]).left);
-    EXPECT_EQ(2 * 45 + 10, InParent(*record.Sliders()[1]).left);
+    // The selector's two extra columns move the record volume clear of it.
+    EXPECT_EQ(2 * 45 + 10, InParent(*record.Sliders()[0]).left);
+    EXPECT_GT(InParent(*record.Sliders()[0]).left, InParent(mux).right);
+    EXPECT_EQ(3 * 45 + 10, InParent(*record.Sliders()[1]).left);
+    EXPECT_EQ((7 + 2) * 45 + 20, record.GetPageWidth());
 }
 
 TEST_F(MixerSheetTest, HiddenLinesLinesWithoutControlsAndUnshownControlsGetNothing)
