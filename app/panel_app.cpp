@@ -121,7 +121,8 @@ bool CPanelApp::StartMainWindow(const CPanelCommandLineInfo& info, bool minimize
     // The settings file is in place before the sheet first paints or takes a key.
     if (!info.m_strFileName.empty() && LoadSettingsFileFrom(*m_cardMixer, info.m_strFileName.c_str()))
         sheet->RefreshPages();
-    sheet->ShowWindow(ShowCommandAtStart(minimize, trayIcon));
+    // Hidden only where the notification area shows the icon that brings it back.
+    sheet->ShowWindow(ShowCommandAtStart(minimize, sheet->IsTrayIconShown()));
     m_sheet = std::move(sheet);
     return true;
 }

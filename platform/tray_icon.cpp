@@ -13,7 +13,28 @@ NOTIFYICONDATAA Record(HWND owner, UINT id)
     return record;
 }
 
+// ChangeWindowMessageFilterEx, which older systems do not have.
+using MessageFilterFunction = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+constexpr DWORD kAllowMessage = 1; // MSGFLT_ALLOW
+
 } // namespace
+
+UINT TaskbarCreatedMessage()
+{
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+void AllowTaskbarCreated(HWND window)
+{
+    const HMODULE user = GetModuleHandleA("user32.dll");
+    if (user == nullptr || window == nullptr)
+        return;
+    const auto filter = reinterpret_cast<MessageFilterFunction>(
+        reinterpret_cast<void*>(GetProcAddress(user, "ChangeWindowMessageFilterEx")));
+    if (filter != nullptr)
+        filter(window, TaskbarCreatedMessage(), kAllowMessage, nullptr);
+}
 
 void NotifyIconTraits::Undo(const Value& value)
 {
@@ -36,9 +57,14 @@ bool CTrayIcon::Add(HWND owner, UINT id, UINT callbackMessage, HICON icon, const
     record.hIcon = icon;
     if (tip != nullptr)
         lstrcpynA(record.szTip, tip, kTrayTipLength + 1);
-    if (!NotifyIconApi().shellNotifyIcon(same ? NIM_MODIFY : NIM_ADD, &record))
-        return same;
-    if (!same)
-        m_added.Reset(name);
+    if (same) {
+        if (NotifyIconApi().shellNotifyIcon(NIM_MODIFY, &record))
+            return true;
+        // The shell no longer knows it (it restarted): forgotten, and added anew.
+        m_added.Release();
+    }
+    if (!NotifyIconApi().shellNotifyIcon(NIM_ADD, &record))
+        return false;
+    m_added.Reset(name);
     return true;
 }

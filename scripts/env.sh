@@ -53,6 +53,14 @@ halvard_no_32bit_reason() {
   printf '%s' "$HALVARD_32BIT_REASON"
 }
 
+# Runs scripts/setup for the architectures named. What it installs (Wine's 32-bit
+# loader among it) decides whether 32-bit programs run, so the scripts ask that only
+# afterwards, and any answer found before is forgotten here.
+halvard_setup() {
+  "$HALVARD_ROOT/scripts/setup" "$@"
+  unset HALVARD_32BIT_CHECKED HALVARD_32BIT_REASON
+}
+
 # Chooses an architecture (x64 or x86): its build folder, toolchain, prefix, Wine
 # loader and server. The x86 loader is the `wine` wrapper, which starts the 32-bit
 # loader; the 64-bit loader and server are called directly, as the wrappers would

@@ -3,6 +3,7 @@
 #include "simcard/sim_card.h"
 #include "simcard/sim_disk.h"
 #include "simcard/sim_driver.h"
+#include "simcard/sim_factory_content.h"
 #include "simcard/sim_sound_system.h"
 
 #include <windows.h>
@@ -19,6 +20,8 @@ bool InstallSimulatedCardFromEnvironment()
     if (!ParseSimCardModel(value, model))
         return false;
     SimCard::Instance().Install(model);
+    // Its driver's presets and schemes, the first time the card is used.
+    InstallSimFactoryContent();
     // The card's driver of the same model, for the rest of the process.
     static SimDriver driver(model);
     InstallSimDriverForProcess(driver);

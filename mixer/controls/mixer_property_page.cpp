@@ -1,6 +1,7 @@
 #include "mixer/controls/mixer_property_page.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "mixer/controls/mixer_button.h"
@@ -14,20 +15,31 @@ namespace {
 
 // Column geometry: label band, first row of switches (one more row down on lines
 // with a balance slider), switch size and pitch, fader top and height per channel.
-constexpr int kLabelLeft = 8;
 constexpr int kLabelTop = 10;
 constexpr int kLabelBottom = 30;
+// Captions take their column's whole width, centred over the fader; one too long
+// for a line takes two, above the fader.
+constexpr int kCaptionInset = 5;
+constexpr int kWrappedLabelTop = 6;
+constexpr int kWrappedLabelBottom = 39;
 constexpr int kControlInset = 10;
 constexpr int kSwitchTop = 190;
 constexpr int kStereoSwitchShift = 30;
-constexpr int kSwitchWidth = 35;
 constexpr int kSwitchHeight = 20;
+constexpr int kTwoLineSwitchHeight = 28;
+// The box of a check box and the gap before its caption.
+constexpr int kCheckBoxRoom = 22;
+// What a label's bevel and border take of its width.
+constexpr int kLabelPadding = 6;
 constexpr int kSwitchPitch = 30;
 constexpr int kFaderTop = 40;
 constexpr int kFaderWidth = 35;
 constexpr int kFaderHeightPerChannel = 22;
 constexpr int kFaderBottomBase = 168;
-constexpr RECT kMuxRect = {10, 40, 80, 210};
+// The columns the selector takes beside its line's own, and its place: as wide as
+// those columns allow, so that its items' captions fit.
+constexpr int kMuxColumns = 2;
+constexpr RECT kMuxRect = {kControlInset, 40, kControlInset + kMuxColumns * CMixerPropertyPage::kColumnWidth - kCaptionInset, 210};
 // Control flag bit that keeps a control out of the columns.
 constexpr DWORD kControlNotShown = 0x40000000;
 // Template sizes are 16-bit.
@@ -97,7 +109,8 @@ void CMixerPropertyPage::BuildColumns()
         if (BuildColumn(source, &column))
             ++built;
     m_columnCount = built;
-    m_pageWidth = PageWidthFor(built);
+    // Wide enough for every column used, the selector's too.
+    m_pageWidth = PageWidthFor(column);
     SetWindowPos(nullptr, 0, 0, m_pageWidth, kPageHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -125,9 +138,10 @@ bool CMixerPropertyPage::BuildColumn(int source, int* column)
             break;
         case MIXERCONTROL_CONTROLTYPE_MUX:
             AddMux(*line, control.dwControlID);
-            // The selector takes a column of its own.
-            ++*column;
-            x += kColumnWidth;
+            // The selector is wider than a column: the line's other controls start
+            // right of it, so that they cover none of its captions.
+            *column += kMuxColumns;
+            x += kMuxColumns * kColumnWidth;
             break;
         default:
             if (IsSwitch(control.dwControlType))
@@ -142,11 +156,19 @@ bool CMixerPropertyPage::BuildColumn(int source, int* column)
 void CMixerPropertyPage::AddLabel(const MixerLineEntry& line, int x0)
 {
     auto label = std::make_unique<CCoolStatic>();
-    const RECT rect = {x0 + kLabelLeft, kLabelTop, x0 + kColumnWidth, kLabelBottom};
-    label->Create("STATIC", FieldText(line.line.szShortName).c_str(),
-                  WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE, rect, m_hWnd, kPageLabelId);
+    const std::string text = FieldText(line.line.szShortName);
+    RECT rect = {x0 + kCaptionInset, kLabelTop, x0 + kCaptionInset + kColumnWidth, kLabelBottom};
+    DWORD style = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE;
+    const int room = kColumnWidth - kLabelPadding;
+    if (TextWidth(text) > room && text.find(' ') != std::string::npos) {
+        // Two lines, broken between words.
+        rect.top = kWrappedLabelTop;
+        rect.bottom = kWrappedLabelBottom;
+        style &= ~SS_CENTERIMAGE;
+    }
+    label->Create("STATIC", text.c_str(), style, rect, m_hWnd, kPageLabelId);
     if (label->m_hWnd != nullptr)
-        label->SetFont(ControlsFont(), false);
+        label->SetFont(FontToFit(text, room), false);
     m_labels.push_back(std::move(label));
 }
 
@@ -156,14 +178,60 @@ void CMixerPropertyPage::AddSwitch(const MixerLineEntry& line, DWORD controlId, 
     const std::string text = m_mixer->FindControl(controlId, entry) ? FieldText(entry->control.szShortName) : "";
     const int top = line.line.cChannels < 2 ? *y : *y + kStereoSwitchShift;
     auto button = std::make_unique<CMixerButton>();
-    button->Create("BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
-                   {x, top, x + kSwitchWidth, top + kSwitchHeight}, m_hWnd,
+    // As wide as the column, so that the box and its caption fit; a caption too long
+    // for that takes two lines, within the pitch of the switches.
+    const int left = x - kControlInset + kCaptionInset;
+    const int room = kColumnWidth - kCheckBoxRoom;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
+    int height = kSwitchHeight;
+    if (TextWidth(text) > room && text.find(' ') != std::string::npos) {
+        style |= BS_MULTILINE;
+        height = kTwoLineSwitchHeight;
+    }
+    button->Create("BUTTON", text.c_str(), style, {left, top, left + kColumnWidth, top + height}, m_hWnd,
                    static_cast<UINT>(source + kPageSwitchBaseId));
     if (button->m_hWnd != nullptr)
-        button->SetFont(ControlsFont(), false);
+        button->SetFont(FontToFit(text, room), false);
     button->Bind(m_mixer, line.line.dwLineID, controlId);
     m_buttons.push_back(std::move(button));
     *y += kSwitchPitch;
+}
+
+HFONT CMixerPropertyPage::FontToFit(const std::string& text, int room)
+{
+    // Lines break between words only: the longest word must fit on its own.
+    std::vector<std::string> words;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = std::min(text.find(' ', start), text.size());
+        words.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    auto fits = [&](HFONT font) {
+        for (const std::string& word : words)
+            if (TextWidth(word, font) > room)
+                return false;
+        return true;
+    };
+    const HFONT normal = ControlsFont();
+    LOGFONTA font = {};
+    if (normal == nullptr || fits(normal) || ::GetObjectA(normal, sizeof(font), &font) != sizeof(font))
+        return normal;
+    // Smaller a pixel at a time, never below three fifths: smaller would not be read.
+    const LONG size = std::abs(font.lfHeight);
+    for (LONG height = size - 1; height > 0 && height * 5 >= size * 3; --height) {
+        font.lfHeight = font.lfHeight < 0 ? -height : height;
+        font.lfWidth = 0;
+        auto smaller = std::make_unique<CFont>();
+        if (!smaller->CreateFontIndirect(&font))
+            break;
+        const bool fitting = fits(smaller->GetHandle()) || (height - 1) * 5 < size * 3;
+        if (fitting) {
+            m_smallerFonts.push_back(std::move(smaller));
+            return m_smallerFonts.back()->GetHandle();
+        }
+    }
+    return normal;
 }
 
 void CMixerPropertyPage::AddFader(const MixerLineEntry& line, DWORD volumeId, int source, int x)
@@ -193,6 +261,22 @@ void CMixerPropertyPage::AddMux(const MixerLineEntry& line, DWORD controlId)
     m_muxes.push_back(std::move(mux));
 }
 
+int CMixerPropertyPage::TextWidth(const std::string& text, HFONT font) const
+{
+    const HDC dc = ::GetDC(m_hWnd);
+    if (dc == nullptr)
+        return 0;
+    if (font == nullptr)
+        font = ControlsFont();
+    const HGDIOBJ old = font != nullptr ? ::SelectObject(dc, font) : nullptr;
+    SIZE size = {};
+    ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    if (old != nullptr)
+        ::SelectObject(dc, old);
+    ::ReleaseDC(m_hWnd, dc);
+    return size.cx;
+}
+
 HFONT CMixerPropertyPage::ControlsFont() const
 {
     // A template without a font leaves the page with none: the sheet's is used then.
@@ -205,6 +289,7 @@ HFONT CMixerPropertyPage::ControlsFont() const
 void CMixerPropertyPage::DeleteControls()
 {
     m_labels.clear();
+    m_smallerFonts.clear();
     m_muxes.clear();
     m_sliders.clear();
     m_buttons.clear();

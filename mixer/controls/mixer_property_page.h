@@ -9,9 +9,11 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/dialog_template.h"
+#include "platform/gdi_object.h"
 #include "skin/containers/cool_property_page.h"
 
 class CCoolStatic;
@@ -63,6 +65,11 @@ private:
     void AddFader(const MixerLineEntry& line, DWORD volumeId, int source, int x);
     void AddMux(const MixerLineEntry& line, DWORD controlId);
     HFONT ControlsFont() const;
+    // The width of a caption in that font (none: the controls' font).
+    int TextWidth(const std::string& text, HFONT font = nullptr) const;
+    // The controls' font, or a smaller size of it where a word of the text would not
+    // fit in that many pixels.
+    HFONT FontToFit(const std::string& text, int room);
     void DeleteControls();
 
     CMixerDevice* m_mixer = nullptr;
@@ -70,6 +77,8 @@ private:
     int m_columnCount = 0;
     int m_pageWidth = kPageMargin;
     std::unique_ptr<CDialogTemplate> m_template;
+    // Before the labels: they use these fonts until they are gone.
+    std::vector<std::unique_ptr<CFont>> m_smallerFonts;
     std::vector<std::unique_ptr<CCoolStatic>> m_labels;
     std::vector<std::unique_ptr<CMixerMuxControl>> m_muxes;
     std::vector<std::unique_ptr<CMixerSliderEx>> m_sliders;

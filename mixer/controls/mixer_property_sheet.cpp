@@ -15,9 +15,6 @@ namespace {
 constexpr int kTabExtraHeight = 40;
 constexpr int kSheetExtraWidth = 10;
 constexpr int kSheetExtraHeight = 60;
-// The final height step: more room when modeless, less when modal.
-constexpr int kModelessHeightStep = 20;
-constexpr int kModalHeightStep = -20;
 // Window sizes are kept where the arithmetic on them cannot overflow.
 constexpr int kLargestPageSize = 0x7FFF;
 constexpr UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
@@ -121,10 +118,7 @@ BOOL CMixerPropertySheet::OnInitDialog()
     if (HICON icon = CWinApp::LoadIcon(kSheetIconId))
         SetIcon(icon, true);
     RemoveStandardButtons();
-    RECT window = {};
-    GetWindowRect(&window);
-    const int step = IsModeless() ? kModelessHeightStep : kModalHeightStep;
-    SetWindowPos(nullptr, 0, 0, window.right - window.left, window.bottom - window.top + step, kSizeOnly);
+    FitToPageFrame();
     CenterWindow();
     SpreadScheme();
     return result;
@@ -154,6 +148,26 @@ void CMixerPropertySheet::SizeToLargestPage()
     CPropertyPage* first = GetPage(0);
     if (first != nullptr && first->m_hWnd != nullptr)
         first->Invalidate();
+}
+
+void CMixerPropertySheet::FitToPageFrame()
+{
+    // Without buttons nothing lies below the pages: the client area ends as far below
+    // the page frame as the frame stands from the left edge, and as far right of it.
+    const HWND tab = GetTabControl();
+    if (tab == nullptr)
+        return;
+    RECT frame = {};
+    ::GetWindowRect(tab, &frame);
+    ScreenToClient(&frame);
+    RECT client = {};
+    GetClientRect(&client);
+    RECT window = {};
+    GetWindowRect(&window);
+    const int margin = std::max(0, static_cast<int>(frame.left));
+    const int width = window.right - window.left + frame.right + margin - client.right;
+    const int height = window.bottom - window.top + frame.bottom + margin - client.bottom;
+    SetWindowPos(nullptr, 0, 0, std::max(width, 1), std::max(height, 1), kSizeOnly);
 }
 
 void CMixerPropertySheet::AddMinimizeCommand()

@@ -59,6 +59,8 @@ private:
     void SizeToLargestPage();
     void AddMinimizeCommand();
     void RemoveStandardButtons();
+    // The sheet's height: a margin below the page frame, as for a sheet without buttons.
+    void FitToPageFrame();
 
     std::unique_ptr<CMixerPropertyPage> m_playbackPage;
     std::unique_ptr<CMixerPropertyPage> m_recordPage;

@@ -1,5 +1,6 @@
 #include "skin/containers/cool_property_sheet.h"
 
+#include "platform/caption_on_screen.h"
 #include "platform/menu.h"
 #include "skin/containers/cool_container_background.h"
 #include "skin/containers/cool_container_scheme.h"
@@ -43,8 +44,9 @@ BOOL CCoolPropertySheet::OnInitDialog()
     const BOOL result = CPropertySheet::OnInitDialog();
     ReplaceStandardButtons();
     SpreadScheme();
+    AllowTaskbarCreated(m_hWnd);
     if (m_trayWanted)
-        m_trayIcon.Add(m_hWnd, kTrayIconId, kTrayCallbackMessage, m_trayIconHandle, GetWindowText().c_str());
+        AddTrayIcon();
     return result;
 }
 
@@ -173,7 +175,12 @@ void CCoolPropertySheet::SetTrayIcon(HICON icon, UINT menuId)
     m_trayMenu = menuId;
     m_trayWanted = true;
     if (m_hWnd)
-        m_trayIcon.Add(m_hWnd, kTrayIconId, kTrayCallbackMessage, icon, GetWindowText().c_str());
+        AddTrayIcon();
+}
+
+void CCoolPropertySheet::AddTrayIcon()
+{
+    m_trayIcon.Add(m_hWnd, kTrayIconId, kTrayCallbackMessage, m_trayIconHandle, GetWindowText().c_str());
 }
 
 void CCoolPropertySheet::RemoveTrayIcon()
@@ -195,6 +202,17 @@ void CCoolPropertySheet::RestoreFromTray()
     PostMessage(kActivateTopLevel, TRUE, thread);
     SetActiveWindow(m_hWnd);
     SetWindowPos(HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CCoolPropertySheet::OnPlacementChanged()
+{
+    // Checked each time it arrives on the screen, whatever brought it (the tray, its
+    // taskbar button, a program); never while the user moves it there.
+    const bool onScreen = IsWindowVisible() && !IsIconic(m_hWnd);
+    const bool arriving = onScreen && !m_onScreen;
+    m_onScreen = onScreen;
+    if (arriving)
+        KeepCaptionOnScreen(m_hWnd);
 }
 
 void CCoolPropertySheet::ShowTrayMenu()
@@ -268,6 +286,9 @@ LRESULT CCoolPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
             break;
         Paint();
         return 0;
+    case WM_WINDOWPOSCHANGED:
+        OnPlacementChanged();
+        break;
     case WM_SIZE:
     case WM_DISPLAYCHANGE:
         m_background.OnWindowMessage(m_hWnd, message, wParam);
@@ -275,7 +296,8 @@ LRESULT CCoolPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) {
             m_background.Drop();
-            if (m_trayWanted) {
+            // Hidden only where the icon can bring it back.
+            if (IsTrayIconShown()) {
                 ShowWindow(SW_HIDE);
                 return 0;
             }
@@ -297,6 +319,13 @@ LRESULT CCoolPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
     case WM_SETMESSAGESTRING:
         return RouteStatusText(m_hWnd, wParam, lParam, &m_lastMessageId);
     default:
+        if (message != 0 && message == TaskbarCreatedMessage()) {
+            // The shell restarted without our icon; an add it refuses is tried again
+            // on its next start.
+            if (m_trayWanted)
+                AddTrayIcon();
+            return 0;
+        }
         if (message == kTrayCallbackMessage) {
             if (wParam == kTrayIconId)
                 OnTrayNotify(static_cast<UINT>(lParam));

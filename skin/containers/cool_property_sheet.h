@@ -3,7 +3,9 @@
 // pages and every control, draws a generated background or a picture (alone or
 // blended over it) into a cached bitmap that its pages show through, routes status
 // texts to its status bar, and can live in the notification area: while its tray
-// icon is present, closing hides it and a double-click brings it back.
+// icon is shown, closing hides it and a double-click brings it back; it shows the
+// icon again after the shell restarts. Whenever it comes onto the screen, its
+// caption lies within the work area of a present monitor.
 // Owns the cached background, the picture and the tray icon; the pages are not its.
 
 #include <windows.h>
@@ -57,6 +59,9 @@ public:
     void SetTrayIcon(HICON icon, UINT menuId);
     void RemoveTrayIcon();
     bool IsTrayIconPresent() const { return m_trayWanted; }
+    // Whether the notification area shows the icon now: asked for, and not lost
+    // with a restarting shell. Only then does closing hide the sheet.
+    bool IsTrayIconShown() const { return m_trayIcon.IsAdded(); }
     // Back from the notification area: restored, in front, active.
     void RestoreFromTray();
 
@@ -80,6 +85,9 @@ protected:
 private:
     void Paint();
     void ShowTrayMenu();
+    void AddTrayIcon();
+    // On the way onto the screen (shown, or restored from minimized).
+    void OnPlacementChanged();
     void ResizeToPicture();
     bool IsWizard() const;
     void ReplaceStandardButtons();
@@ -95,4 +103,5 @@ private:
     HICON m_trayIconHandle = nullptr;
     UINT m_trayMenu = kNoTrayMenu;
     bool m_trayWanted = false;
+    bool m_onScreen = false;
 };

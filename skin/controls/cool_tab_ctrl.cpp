@@ -11,6 +11,7 @@
 #include "skin/draw/cool_fill.h"
 #include "skin/draw/cool_hidden_paint.h"
 #include "skin/controls/cool_paint.h"
+#include "skin/scheme/cool_contrast.h"
 
 namespace {
 
@@ -74,6 +75,14 @@ bool CCoolTabCtrl::IsTabEnabled(int index) const
     return std::find(m_disabled.begin(), m_disabled.end(), index) == m_disabled.end();
 }
 
+COLORREF UnselectedTabCaptionColor(const CCoolScheme& scheme)
+{
+    // Whichever of the set's text colour, black and white reads best on the face;
+    // on any face one of black and white reaches 4.5 : 1.
+    const COLORREF face = RoleColor(scheme, CCOL_STATICDARK);
+    return MostContrasting(face, {RoleColor(scheme, CCOL_TEXT), RGB(0, 0, 0), RGB(255, 255, 255)});
+}
+
 void CCoolTabCtrl::DrawTab(CCoolDC& dc, int index, const RECT& rect, bool selected, RECT* frame)
 {
     const COLORREF light = RoleColor(*this, CCOL_LIGHT);
@@ -100,7 +109,7 @@ void CCoolTabCtrl::DrawTab(CCoolDC& dc, int index, const RECT& rect, bool select
     } else {
         dc.FillSolidRect(area, RoleColor(*this, CCOL_STATICDARK));
         DrawBevels(dc, inner, {{light, shadow}, {shadow, light}});
-        colors = {RoleColor(*this, CCOL_STATIC), false, 0, 0};
+        colors = {UnselectedTabCaptionColor(*this), false, 0, 0};
     }
     if (!IsTabEnabled(index))
         return;

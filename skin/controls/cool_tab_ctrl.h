@@ -15,6 +15,9 @@
 
 class CCoolDC;
 
+// The caption colour of a tab that is not selected, on its face of CCOL_STATICDARK.
+COLORREF UnselectedTabCaptionColor(const CCoolScheme& scheme);
+
 class CCoolTabCtrl : public CCoolControl<CTabCtrl> {
 public:
     CCoolTabCtrl();

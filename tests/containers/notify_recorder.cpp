@@ -2,10 +2,15 @@
 
 #include "platform/notify_icon_functions.h"
 
+#include <set>
+#include <utility>
+
 namespace {
 
 std::vector<NotifyCall> g_calls;
 BOOL g_answer = TRUE;
+// The icons shown, by window and ID, as the shell keeps them.
+std::set<std::pair<HWND, UINT>> g_shown;
 
 BOOL WINAPI Record(DWORD action, PNOTIFYICONDATAA data)
 {
@@ -13,7 +18,18 @@ BOOL WINAPI Record(DWORD action, PNOTIFYICONDATAA data)
     if (data != nullptr)
         call.record = *data;
     g_calls.push_back(call);
-    return g_answer;
+    if (!g_answer || data == nullptr)
+        return FALSE;
+    // Like the shell: one icon per name; only a known icon is changed or deleted.
+    const std::pair<HWND, UINT> name = {data->hWnd, data->uID};
+    const bool known = g_shown.count(name) != 0;
+    if (action == NIM_ADD && !known)
+        g_shown.insert(name);
+    else if (action == NIM_DELETE && known)
+        g_shown.erase(name);
+    else if (action != NIM_MODIFY || !known)
+        return FALSE;
+    return TRUE;
 }
 
 } // namespace
@@ -21,6 +37,7 @@ BOOL WINAPI Record(DWORD action, PNOTIFYICONDATAA data)
 NotifyRecorder::NotifyRecorder()
 {
     g_calls.clear();
+    g_shown.clear();
     g_answer = TRUE;
     SetNotifyIconFunctions(NotifyIconFunctions{&Record});
 }
@@ -42,7 +59,9 @@ int NotifyRecorder::Count(DWORD action) const
 
 int NotifyRecorder::IconsShown() const
 {
-    return Count(NIM_ADD) - Count(NIM_DELETE);
+    return static_cast<int>(g_shown.size());
 }
+
+void NotifyRecorder::RestartShell() { g_shown.clear(); }
 
 void NotifyRecorder::Answer(BOOL answer) { g_answer = answer; }

@@ -1,6 +1,7 @@
 #pragma once
 // Stands in for the shell's notification-area function while it lives and records
-// every call; the system's function comes back afterwards.
+// every call, keeping the icons as the shell does; the system's function comes
+// back afterwards.
 
 #include <windows.h>
 #include <shellapi.h>
@@ -23,6 +24,8 @@ public:
     int Count(DWORD action) const;
     // Icons the recorded calls leave in the notification area.
     int IconsShown() const;
-    // The answer the next calls get.
+    // The answer the next calls get (FALSE: every call is refused).
     void Answer(BOOL answer);
+    // The shell restarts: every icon is gone.
+    void RestartShell();
 };

@@ -179,3 +179,40 @@ TEST(SheetTray, WinesTrayWindowShowsTheIconAndADoubleClickOnItRestoresTheSheet)
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     sheet.RemoveTrayIcon();
 }
+
+TEST(SheetTray, AfterTheShellRestartsTheIconComesBackAndCloseHidesOnlyWhileItIsShown)
+{
+    NotifyRecorder recorder;
+    TwoPageSheet two;
+    Sheet& sheet = two.sheet;
+    ASSERT_NE(nullptr, sheet.m_hWnd);
+    CWinApp app;
+    app.m_pMainWnd = &sheet;
+    sheet.SetTrayIcon(LoadIconA(nullptr, IDI_APPLICATION), Sheet::kNoTrayMenu);
+    ASSERT_TRUE(sheet.IsTrayIconShown());
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+
+    // The shell restarts and comes back refusing icons at first: the sheet is not
+    // hidden where nothing could bring it back; the next start of the shell takes it.
+    recorder.RestartShell();
+    recorder.Answer(FALSE);
+    sheet.SendMessage(taskbarCreated);
+    EXPECT_FALSE(sheet.IsTrayIconShown());
+    EXPECT_TRUE(sheet.IsTrayIconPresent()) << "still wanted";
+    recorder.Answer(TRUE);
+    sheet.SendMessage(taskbarCreated);
+    EXPECT_TRUE(sheet.IsTrayIconShown());
+    EXPECT_EQ(1, recorder.IconsShown());
+    sheet.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+    EXPECT_FALSE(PumpUntilGone(sheet, 200));
+    EXPECT_FALSE(sheet.IsWindowVisible()) << "hidden while the icon is shown";
+
+    // The icon lost for good: close acts as without a tray icon.
+    sheet.ShowWindow(SW_SHOW);
+    recorder.RestartShell();
+    recorder.Answer(FALSE);
+    sheet.SendMessage(taskbarCreated);
+    sheet.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+    EXPECT_TRUE(PumpUntilGone(sheet, 2000));
+    EXPECT_EQ(nullptr, sheet.m_hWnd);
+}

@@ -55,3 +55,28 @@ TEST(TrayIcon, RefusedIconIsNotDeletedLater)
     }
     EXPECT_EQ(0, recorder.Count(NIM_DELETE));
 }
+
+TEST(TrayIcon, AnIconTheShellLostIsAddedAnewAndARefusedOneIsNotShown)
+{
+    NotifyRecorder recorder;
+    HWND owner = GetDesktopWindow();
+    CTrayIcon tray;
+    ASSERT_TRUE(tray.Add(owner, 1, 0x514, nullptr, "tip"));
+
+    // The shell restarted: the change is refused, so the icon is added again.
+    recorder.RestartShell();
+    EXPECT_TRUE(tray.Add(owner, 1, 0x514, nullptr, "tip"));
+    EXPECT_EQ(2, recorder.Count(NIM_ADD));
+    EXPECT_EQ(1, recorder.IconsShown());
+    EXPECT_TRUE(tray.IsAdded());
+
+    // A shell that refuses the new icon: not reported shown.
+    recorder.RestartShell();
+    recorder.Answer(FALSE);
+    EXPECT_FALSE(tray.Add(owner, 1, 0x514, nullptr, "tip"));
+    EXPECT_FALSE(tray.IsAdded());
+    // Asked again once the shell takes icons: added.
+    recorder.Answer(TRUE);
+    EXPECT_TRUE(tray.Add(owner, 1, 0x514, nullptr, "tip"));
+    EXPECT_EQ(1, recorder.IconsShown());
+}

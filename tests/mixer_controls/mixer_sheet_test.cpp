@@ -109,12 +109,24 @@ struct SheetFacts {
     UINT defaultCommand;
     std::string lastItem;
     bool standardButtons;
+    // The page frame's distance from the client area's left, right and bottom edges.
+    int frameLeft;
+    int rightOfFrame;
+    int belowFrame;
 };
 
 SheetFacts FactsOf(const CPropertySheet& sheet)
 {
     SheetFacts facts = {SizeOf(sheet.GetTabControl()), SizeOf(sheet.m_hWnd), (sheet.GetStyle() & WS_MINIMIZEBOX) != 0,
-                        0, std::string(), false};
+                        0, std::string(), false, 0, 0, 0};
+    RECT frame = {};
+    GetWindowRect(sheet.GetTabControl(), &frame);
+    MapWindowPoints(nullptr, sheet.m_hWnd, reinterpret_cast<POINT*>(&frame), 2);
+    RECT client = {};
+    GetClientRect(sheet.m_hWnd, &client);
+    facts.frameLeft = frame.left;
+    facts.rightOfFrame = client.right - frame.right;
+    facts.belowFrame = client.bottom - frame.bottom;
     const HMENU menu = GetSystemMenu(sheet.m_hWnd, FALSE);
     facts.defaultCommand = GetMenuDefaultItem(menu, FALSE, 0);
     char text[64] = "";
@@ -141,7 +153,10 @@ TEST_F(MixerSheetTest, SizedToTheWidestPageWithMinimizeOnlyWhenModal)
     ASSERT_TRUE(modeless.Create(nullptr, kSheetStyle));
     SheetFacts facts = FactsOf(modeless);
     EXPECT_TRUE(facts.tab == (SIZE{300, 320}));
-    EXPECT_TRUE(facts.sheet == (SIZE{310, 340 + 20})) << facts.sheet.cx << " x " << facts.sheet.cy;
+    // No band below the pages: the client area ends a margin below and right of
+    // their frame.
+    EXPECT_EQ(facts.frameLeft, facts.belowFrame);
+    EXPECT_EQ(facts.frameLeft, facts.rightOfFrame);
     EXPECT_NE(static_cast<UINT>(SC_MINIMIZE), facts.defaultCommand);
     EXPECT_NE("Minimize", facts.lastItem);
     EXPECT_FALSE(facts.standardButtons);
@@ -152,7 +167,8 @@ TEST_F(MixerSheetTest, SizedToTheWidestPageWithMinimizeOnlyWhenModal)
     SetTimer(nullptr, 0, 100, &InspectModal);
     modal.DoModal();
     EXPECT_TRUE(g_modalFacts.tab == (SIZE{300, 320}));
-    EXPECT_TRUE(g_modalFacts.sheet == (SIZE{310, 340 - 20})) << g_modalFacts.sheet.cx << " x " << g_modalFacts.sheet.cy;
+    EXPECT_EQ(g_modalFacts.frameLeft, g_modalFacts.belowFrame);
+    EXPECT_EQ(g_modalFacts.frameLeft, g_modalFacts.rightOfFrame);
     EXPECT_TRUE(g_modalFacts.minimizeBox);
     EXPECT_EQ(static_cast<UINT>(SC_MINIMIZE), g_modalFacts.defaultCommand);
     EXPECT_EQ("Minimize", g_modalFacts.lastItem);
@@ -165,6 +181,60 @@ const CMixerButton* ButtonOf(const CMixerPropertyPage& page, DWORD controlId)
         if (button->ControlId() == controlId)
             return button.get();
     return nullptr;
+}
+
+namespace {
+
+// How wide a window's caption is in its own font.
+int CaptionWidth(const CWnd& window)
+{
+    const std::string text = window.GetWindowText();
+    const HDC dc = GetDC(window.m_hWnd);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(window.SendMessage(WM_GETFONT)));
+    RECT box = {0, 0, 0, 0};
+    DrawTextA(dc, text.c_str(), -1, &box, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, old);
+    ReleaseDC(window.m_hWnd, dc);
+    return box.right;
+}
+
+// Captions that do not fit their control: a label's line (a two-line label by its
+// longest word), a check box's room beside its box (on two lines when it has them).
+std::vector<std::string> ClippedCaptions(const CMixerPropertyPage& page)
+{
+    constexpr int kCheckBoxRoom = 22;
+    constexpr int kLabelPadding = 6;
+    std::vector<std::string> clipped;
+    for (const auto& label : page.Labels()) {
+        RECT client = {};
+        GetClientRect(label->m_hWnd, &client);
+        const bool twoLines = (label->GetStyle() & SS_CENTERIMAGE) == 0;
+        const std::string text = label->GetWindowText();
+        if (twoLines ? text.find(' ') == std::string::npos : CaptionWidth(*label) + kLabelPadding > client.right)
+            clipped.push_back(text);
+    }
+    for (const auto& button : page.Buttons()) {
+        RECT client = {};
+        GetClientRect(button->m_hWnd, &client);
+        const bool twoLines = (button->GetStyle() & BS_MULTILINE) != 0 && client.bottom >= 26;
+        const int room = client.right - kCheckBoxRoom;
+        if (twoLines ? button->GetWindowText().find(' ') == std::string::npos : CaptionWidth(*button) > room)
+            clipped.push_back(button->GetWindowText());
+    }
+    return clipped;
+}
+
+} // namespace
+
+TEST_F(MixerSheetTest, EveryCaptionOfBothGenericPagesFits)
+{
+    // The six-channel card has the longest names of the models.
+    StartModel(SimCardModel::Six);
+    CMixerPropertySheet sheet("Mixer", &Mixer());
+    ASSERT_TRUE(sheet.Create(nullptr, kSheetStyle));
+    EXPECT_EQ(std::vector<std::string>{}, ClippedCaptions(*sheet.GetPlaybackPage()));
+    ASSERT_TRUE(sheet.SetActivePage(1));
+    EXPECT_EQ(std::vector<std::string>{}, ClippedCaptions(*sheet.GetRecordPage()));
 }
 
 TEST_F(MixerSheetTest, GenericPagesBuildAColumnPerLineOfTheSixChannelCard)
@@ -190,22 +260,26 @@ TEST_F(MixerSheetTest, GenericPagesBuildAColumnPerLineOfTheSixChannelCard)
     EXPECT_EQ((RECT{370, 40, 405, 190}), InParent(mic));
     // Check boxes start below the fader: at 190 on a mono line, 220 on a stereo one.
     const DWORD waveMute = ControlOf("Wave", MIXERCONTROL_CONTROLTYPE_MUTE);
-    EXPECT_EQ((RECT{55, 220, 90, 240}), InParent(*ButtonOf(playback, waveMute)));
+    // Check boxes as wide as their column, so that "Mute" fits beside the box.
+    EXPECT_EQ((RECT{50, 220, 95, 240}), InParent(*ButtonOf(playback, waveMute)));
     EXPECT_EQ("Mute", ButtonOf(playback, waveMute)->GetWindowText());
     EXPECT_EQ(1129, ButtonOf(playback, waveMute)->GetDlgCtrlID());
-    EXPECT_EQ((RECT{370, 190, 405, 210}), InParent(*ButtonOf(playback, 14)));
-    EXPECT_EQ((RECT{370, 220, 405, 240}), InParent(*ButtonOf(playback, ControlOf("Mic", MIXERCONTROL_CONTROLTYPE_MUTE))));
+    // "Mic Boost" takes two lines, within the switches' pitch.
+    EXPECT_EQ((RECT{365, 190, 410, 218}), InParent(*ButtonOf(playback, 14)));
+    EXPECT_EQ((RECT{365, 220, 410, 240}), InParent(*ButtonOf(playback, ControlOf("Mic", MIXERCONTROL_CONTROLTYPE_MUTE))));
 
     ASSERT_TRUE(sheet.SetActivePage(1));
     CMixerPropertyPage& record = *sheet.GetRecordPage();
     EXPECT_EQ(7, record.GetColumnCount());
     ASSERT_EQ(1u, record.Muxes().size());
     const CMixerMuxControl& mux = *record.Muxes()[0];
-    EXPECT_EQ((RECT{10, 40, 80, 210}), InParent(mux));
+    EXPECT_EQ((RECT{10, 40, 95, 210}), InParent(mux));
     EXPECT_EQ(6, mux.GetItemButtonCount());
-    // The selector's extra column moves the record volume one column on.
-    EXPECT_EQ(55, InParent(*record.Sliders()[0]).left);
-    EXPECT_EQ(2 * 45 + 10, InParent(*record.Sliders()[1]).left);
+    // The selector's two extra columns move the record volume clear of it.
+    EXPECT_EQ(2 * 45 + 10, InParent(*record.Sliders()[0]).left);
+    EXPECT_GT(InParent(*record.Sliders()[0]).left, InParent(mux).right);
+    EXPECT_EQ(3 * 45 + 10, InParent(*record.Sliders()[1]).left);
+    EXPECT_EQ((7 + 2) * 45 + 20, record.GetPageWidth());
 }
 
 TEST_F(MixerSheetTest, HiddenLinesLinesWithoutControlsAndUnshownControlsGetNothing)
@@ -220,7 +294,7 @@ TEST_F(MixerSheetTest, HiddenLinesLinesWithoutControlsAndUnshownControlsGetNothi
     EXPECT_EQ(2, page.GetColumnCount());
     EXPECT_EQ(1u, page.Sliders().size());
     ASSERT_EQ(1u, page.Buttons().size());
-    EXPECT_EQ(45 + 10, InParent(*page.Buttons()[0]).left);
+    EXPECT_EQ(45 + 5, InParent(*page.Buttons()[0]).left);
     EXPECT_EQ(2 * 45 + 20, page.GetPageWidth());
 }
 

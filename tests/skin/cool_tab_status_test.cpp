@@ -1,12 +1,20 @@
-// The skinned status bar and tab control: faces, disabled tabs, and the rule for
-// leaving the selected tab (the tab under the click, not disabled, a page that
-// agrees to be left).
+// The skinned status bar and tab control: faces, disabled tabs, captions that read
+// on their faces in every colour set, and the rule for leaving the selected tab
+// (the tab under the click, not disabled, a page that agrees to be left).
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/dialog_template.h"
 #include "platform/property_page.h"
 #include "platform/property_sheet.h"
 #include "one_of_each_dialog.h"
+#include "skin/scheme/cool_color_set.h"
+#include "skin/scheme/cool_contrast.h"
 #include "skin_probe.h"
 #include "support/message_pump.h"
 
@@ -110,13 +118,13 @@ TEST(CoolTabCtrl, SelectedUnselectedAndDisabledTabs)
     EXPECT_EQ(RoleOf(dialog, CCOL_STATIC), face->Pixel(selected.left + 1, selected.top + 1));
     EXPECT_TRUE(Contains(*face, selected, RoleOf(dialog, CCOL_STATICBRIGHT)));
     EXPECT_EQ(RoleOf(dialog, CCOL_STATICDARK), face->Pixel(other.left + 1, other.top + 1));
-    EXPECT_TRUE(Contains(*face, other, RoleOf(dialog, CCOL_STATIC)));
+    EXPECT_TRUE(Contains(*face, other, UnselectedTabCaptionColor(dialog.tab)));
     EXPECT_FALSE(Contains(*face, other, RoleOf(dialog, CCOL_STATICBRIGHT)));
     // The disabled tab has no caption: nothing but its fill inside its frame.
     EXPECT_EQ(RoleOf(dialog, CCOL_STATICDARK), face->Pixel(disabled.left + 1, disabled.top + 1));
     EXPECT_EQ((std::set<COLORREF>{RoleOf(dialog, CCOL_STATICDARK)}), ColorsIn(*face, disabled));
     dialog.tab.EnableTab(2, true);
-    EXPECT_TRUE(Contains(*PrintFace(tab), disabled, RoleOf(dialog, CCOL_STATIC)));
+    EXPECT_TRUE(Contains(*PrintFace(tab), disabled, UnselectedTabCaptionColor(dialog.tab)));
     dialog.tab.EnableTab(2, false);
 
     // Clicks: a disabled tab keeps the selection, another tab takes it.
@@ -172,4 +180,41 @@ TEST(CoolTabCtrl, APageThatRefusesToBeLeftKeepsTheSelection)
     EXPECT_EQ(1, sheet.tab.GetCurSel());
     EXPECT_EQ(asked, second.asked);
     sheet.EndDialog(IDOK);
+}
+
+TEST(CoolTabCtrl, UnselectedCaptionsReadOnTheirFaceInEveryBuiltInSet)
+{
+    OneOfEachDialog dialog;
+    ASSERT_TRUE(dialog.Open());
+    const HWND tab = dialog.tab.m_hWnd;
+    const RECT other = TabArea(tab, 1);
+    const BuiltInColorSets sets = BuildBuiltInColorSets(nullptr);
+    // Every set once, and the random set a hundred times more.
+    std::vector<std::pair<std::string, COOLCOLORSET>> cases;
+    for (const NamedColorSet& set : sets)
+        cases.emplace_back(set.name, set.colors);
+    for (int i = 0; i < 100; ++i)
+        cases.emplace_back("random " + std::to_string(i), MakeRandomColorSet());
+    double weakest = 21;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        if (c.first == sets[kColorSetWindows].name) {
+            dialog.UseWindowsColors();
+            dialog.PassSchemeOn();
+        } else {
+            dialog.ApplySet(c.second);
+        }
+        DrainMessages();
+        // As drawn: the tab's fill and the caption's colour on it.
+        auto face = PrintFace(tab);
+        const COLORREF fill = face->Pixel(other.left + 1, other.top + 1);
+        const COLORREF caption = UnselectedTabCaptionColor(dialog.tab);
+        EXPECT_EQ(RoleOf(dialog.tab, CCOL_STATICDARK), fill);
+        EXPECT_TRUE(Contains(*face, other, caption));
+        const double ratio = ContrastRatio(fill, caption);
+        EXPECT_GE(ratio, kReadableContrast);
+        weakest = std::min(weakest, ratio);
+    }
+    RecordProperty("weakest_contrast", std::to_string(weakest));
+    std::printf("weakest unselected tab caption contrast: %.2f : 1\n", weakest);
 }
