@@ -273,23 +273,72 @@ bool VUDO4Ruruz::PreTranslateMessage(MSG* message)
     return CMixerPropertySheet::PreTranslateMessage(message);
 }
 
+SheetKeyContext VUDO4Ruruz::KeyContext(const MSG& message)
+{
+    SheetKeyContext sheet;
+    sheet.pageCount = GetPageCount();
+    sheet.globalHotkeysRegistered = m_hotkeys.IsRegistered();
+    sheet.accessKeys = m_accessKeys;
+    sheet.trayIconShown = IsTrayIconPresent();
+    // A drag: the capture while a button is held (a hover look may hold it without).
+    const bool buttonHeld = (::GetKeyState(VK_LBUTTON) & 0x8000) || (::GetKeyState(VK_RBUTTON) & 0x8000) ||
+                            (::GetKeyState(VK_MBUTTON) & 0x8000);
+    sheet.pointerCaptured = ::GetCapture() != nullptr && buttonHeld;
+    const HWND focus = ::GetFocus();
+    if (focus != nullptr && IsChild(m_hWnd, focus)) {
+        // Asked as the dialog manager asks: an open drop-down list wants Esc and Enter.
+        MSG asked = message;
+        const LRESULT code = ::SendMessageA(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&asked));
+        sheet.focusWantsKey = (code & (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS)) != 0;
+        sheet.focusIsPushButton =
+            (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0 && ::IsWindowEnabled(focus) != FALSE;
+    }
+    return sheet;
+}
+
 bool VUDO4Ruruz::HandleKey(const MSG& message)
 {
-    const SheetKeyDecision decision = DecideSheetKey(message.message, message.wParam, CurrentSheetKeyState(),
-                                                     GetPageCount(), m_hotkeys.IsRegistered(), m_accessKeys);
+    const SheetKeyDecision decision =
+        DecideSheetKey(message.message, message.wParam, CurrentSheetKeyState(), KeyContext(message));
     switch (decision.outcome) {
     case SheetKeyOutcome::PassOn:
         return false;
     case SheetKeyOutcome::Swallow:
         return true;
     case SheetKeyOutcome::SelectPage:
-        SetActivePage(decision.value);
+        SelectPageFromKeys(decision.value);
         return true;
     case SheetKeyOutcome::RunHotkey:
         RunHotkey(static_cast<DWORD>(decision.value));
         return true;
+    case SheetKeyOutcome::EndDrag:
+        // The control holding the pointer ends its drag as it loses the capture.
+        ::ReleaseCapture();
+        return true;
+    case SheetKeyOutcome::CloseSheet:
+        // The caption's close button takes this path too: the tray decides once.
+        SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+    case SheetKeyOutcome::PressButton:
+        ::SendMessageA(::GetFocus(), BM_CLICK, 0, 0);
+        return true;
     }
     return false;
+}
+
+void VUDO4Ruruz::SelectPageFromKeys(int index)
+{
+    if (!SetActivePage(index))
+        return;
+    // A focus left behind on the page now hidden would take Tab through its
+    // controls: the new page's first control takes it instead.
+    const HWND focus = ::GetFocus();
+    CPropertyPage* page = GetActivePage();
+    if ((focus != nullptr && ::IsWindowVisible(focus)) || page == nullptr || page->m_hWnd == nullptr)
+        return;
+    const HWND first = ::GetNextDlgTabItem(page->m_hWnd, nullptr, FALSE);
+    if (first != nullptr)
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
 }
 
 LRESULT VUDO4Ruruz::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

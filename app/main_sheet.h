@@ -14,6 +14,7 @@
 
 #include "app/global_hotkeys.h"
 #include "app/hotkey_dispatch.h"
+#include "app/sheet_keys.h"
 #include "app/speaker_test.h"
 #include "mixer/controls/mixer_property_sheet.h"
 #include "pages/page_host.h"
@@ -89,6 +90,10 @@ private:
     void StartSpeakerTest();
     void ShowPageAfterSpeakerChange();
     bool HandleKey(const MSG& message);
+    // A page chosen by F5 onwards or Alt with its letter; the focus goes along.
+    void SelectPageFromKeys(int index);
+    // The sheet as the keyboard policy sees it when that key message comes.
+    SheetKeyContext KeyContext(const MSG& message);
     // The card-settings message of another program (driver/card_settings_message.h).
     void OnCardSettingsChanged();
     // Pauses or resumes the meters and the pages' timers when the sheet went off the

@@ -48,6 +48,19 @@ SheetKeyDecision HotkeyInWindow(WPARAM key, const SheetKeyState& held)
     return Decision(SheetKeyOutcome::RunHotkey, static_cast<int>(entry->id));
 }
 
+// Esc and Enter as the dialog manager would otherwise turn them into Cancel and
+// OK, which end the sheet and with it the panel.
+SheetKeyDecision EscapeOrEnter(WPARAM key, const SheetKeyContext& sheet)
+{
+    if (sheet.focusWantsKey)
+        return Decision(SheetKeyOutcome::PassOn);
+    if (key == VK_RETURN)
+        return Decision(sheet.focusIsPushButton ? SheetKeyOutcome::PressButton : SheetKeyOutcome::Swallow);
+    if (sheet.pointerCaptured)
+        return Decision(SheetKeyOutcome::EndDrag);
+    return Decision(sheet.trayIconShown ? SheetKeyOutcome::CloseSheet : SheetKeyOutcome::Swallow);
+}
+
 SheetKeyDecision AccessKey(WPARAM character, const std::string& accessKeys)
 {
     const char typed = Upper(static_cast<char>(character));
@@ -70,18 +83,20 @@ SheetKeyState CurrentSheetKeyState()
     return held;
 }
 
-SheetKeyDecision DecideSheetKey(UINT message, WPARAM key, const SheetKeyState& held, int pageCount,
-                                bool globalHotkeysRegistered, const std::string& accessKeys)
+SheetKeyDecision DecideSheetKey(UINT message, WPARAM key, const SheetKeyState& held, const SheetKeyContext& sheet)
 {
+    // With any modifier: the dialog manager does not look at them either.
+    if (message == WM_KEYDOWN && (key == VK_ESCAPE || key == VK_RETURN))
+        return EscapeOrEnter(key, sheet);
     if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
         if (!held.alt && !held.ctrl && !held.shift)
-            return PlainKey(key, pageCount);
-        if (!globalHotkeysRegistered && !held.windowsKey && !held.applicationsKey)
+            return PlainKey(key, sheet.pageCount);
+        if (!sheet.globalHotkeysRegistered && !held.windowsKey && !held.applicationsKey)
             return HotkeyInWindow(key, held);
         return Decision(SheetKeyOutcome::PassOn);
     }
     if (message == WM_SYSCHAR && key <= 0xFF)
-        return AccessKey(key, accessKeys);
+        return AccessKey(key, sheet.accessKeys);
     return Decision(SheetKeyOutcome::PassOn);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace {
 
@@ -68,7 +69,9 @@ int BalancePosition(DWORD left, DWORD right, int maximum)
         return 0;
     const float balance = Single(left < right ? 1.0f - static_cast<float>(left) / static_cast<float>(right)
                                               : static_cast<float>(right) / static_cast<float>(left) - 1.0f);
-    return static_cast<int>(Single(static_cast<float>(maximum) * balance));
+    // Rounded, not cut off: a position written by ChannelsAtBalance reads back as
+    // itself, else one step of the keys (or of a slow drag) springs back.
+    return static_cast<int>(std::lround(Single(static_cast<float>(maximum) * balance)));
 }
 
 ChannelPair ChannelsAtBalance(DWORD volume, int position, int maximum)

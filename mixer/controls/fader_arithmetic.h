@@ -30,7 +30,7 @@ DWORD VolumeOfPosition(int position, int64_t span, int maximum);
 
 // The balance slider's position for two channel values, both not 0: with
 // b = 1 − L/R when L < R, else R/L − 1 (single precision; negative when the left
-// channel is louder), trunc(maximum × b).
+// channel is louder), maximum × b rounded to the nearest position.
 int BalancePosition(DWORD left, DWORD right, int maximum);
 
 struct ChannelPair {

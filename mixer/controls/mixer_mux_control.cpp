@@ -89,6 +89,8 @@ void CMixerMuxControl::CreateItemButtons(const MIXERCONTROLDETAILS* names)
     const HFONT font = GetFont();
     // Only the buttons whose IDs the column listens to are made.
     const int buttons = std::min(count, kMuxMaxItemButtons);
+    // The dialog manager enters the column only so: Tab and the arrows reach its items.
+    ModifyStyleEx(0, WS_EX_CONTROLPARENT);
     for (int i = 0; i < buttons; ++i) {
         auto button = std::make_unique<CCoolButton>();
         const std::string text =

@@ -146,6 +146,8 @@ void CMixerSliderEx::PlaceSlider(std::unique_ptr<CAudioSlider>& slider, int id, 
 {
     if (slider == nullptr)
         slider = std::make_unique<CAudioSlider>();
+    // The dialog manager enters the fader only so: Tab and the arrows reach its sliders.
+    ModifyStyleEx(0, WS_EX_CONTROLPARENT);
     if (slider->m_hWnd == nullptr) {
         slider->Create(TRACKBAR_CLASSA, "", style | WS_VISIBLE, rect, m_hWnd, static_cast<UINT>(id));
         return;

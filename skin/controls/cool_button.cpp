@@ -1,9 +1,12 @@
 #include "skin/controls/cool_button.h"
 
+#include <algorithm>
+
 #include "platform/win_app.h"
 #include "skin/draw/cool_bevel.h"
 #include "skin/draw/cool_caption.h"
 #include "skin/controls/cool_control_messages.h"
+#include "skin/controls/cool_focus_mark.h"
 #include "skin/draw/cool_fill.h"
 #include "skin/draw/cool_hidden_paint.h"
 #include "skin/draw/cool_memory_dc.h"
@@ -428,6 +431,30 @@ void CCoolButton::Paint(CCoolDC& dc, const RECT& client)
     if (Has(picture))
         DrawPicture(dc, picture);
     DrawCaption(dc, text);
+    if (m_focus && !IsGroupBox() && ShowsFocusMark(m_hWnd))
+        DrawFocusMark(dc.GetSafeHdc(), FocusMarkRect(dc, client, text), RoleColor(*this, CCOL_TEXT));
+}
+
+// Round the caption area of a push button, inside its bevels; round the caption
+// of a box or radio, as far as the client area allows.
+RECT CCoolButton::FocusMarkRect(CCoolDC& dc, const RECT& client, const RECT& text)
+{
+    RECT mark = client;
+    if (IsPushType() || (GetStyle() & BS_PUSHLIKE)) {
+        InflateRect(&mark, -kFaceInset, -kFaceInset);
+        return mark;
+    }
+    const std::string caption = GetWindowText();
+    if (caption.empty() || !Has(text))
+        return client;
+    RECT measured = text;
+    dc.DrawText(caption.c_str(), static_cast<int>(caption.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
+    const int height = measured.bottom - measured.top;
+    mark.left = text.left - 1;
+    mark.right = std::min(measured.right + 2, client.right);
+    mark.top = std::max(client.top, text.top + (text.bottom - text.top - height) / 2 - 1);
+    mark.bottom = std::min(client.bottom, mark.top + height + 2);
+    return mark;
 }
 
 bool CCoolButton::FaceKey(std::string* key)

@@ -75,6 +75,7 @@ private:
     bool FaceKey(std::string* key) override;
     void PutIndicator(CCoolDC& dc, int face, const RECT& where, bool transparent);
     void DrawPicture(CCoolDC& dc, const RECT& where);
+    RECT FocusMarkRect(CCoolDC& dc, const RECT& client, const RECT& text);
     void NotifyParent(WORD code) const;
 
     CCoolBitmap m_pictures[kPictureCount];

@@ -5,6 +5,7 @@
 #include "skin/draw/cool_bevel.h"
 #include "skin/draw/cool_caption.h"
 #include "skin/controls/cool_control_messages.h"
+#include "skin/controls/cool_focus_mark.h"
 #include "skin/draw/cool_dc.h"
 #include "skin/draw/cool_fill.h"
 #include "skin/draw/cool_hidden_paint.h"
@@ -31,6 +32,7 @@ bool PaintsAtOnce(UINT message, LPARAM lParam)
     case WM_MOUSEWHEEL:
     case WM_ENABLE:
     case WM_SETTEXT:
+    case WM_UPDATEUISTATE:
         return true;
     case WM_COMMAND:
         // From its own list or edit: the selection or text changed.
@@ -125,8 +127,8 @@ void CCoolComboBox::Paint(CCoolDC& dc, const RECT& client)
         return;
     RECT area = {client.left + ::GetSystemMetrics(SM_CXEDGE), client.top + ::GetSystemMetrics(SM_CYEDGE),
                  button.left - 1, client.bottom - ::GetSystemMetrics(SM_CYEDGE)};
-    if (m_focus)
-        dc.Draw3dRect(area, RoleColor(*this, CCOL_STATIC), RoleColor(*this, CCOL_STATIC));
+    if (m_focus && ShowsFocusMark(m_hWnd))
+        DrawFocusMark(dc.GetSafeHdc(), area, RoleColor(*this, CCOL_TEXT));
     InflateRect(&area, -kTextInset, 0);
     int role = statics ? CCOL_STATICBRIGHT : CCOL_TEXT;
     if (!IsWindowEnabled())
@@ -143,7 +145,8 @@ bool CCoolComboBox::FaceKey(std::string* key)
 {
     const int selected = GetCurSel();
     *key = FaceKeyOf({static_cast<long long>(GetStyle()), GetStyleNumber(), selected,
-                      SendMessage(CB_GETDROPPEDSTATE), IsHot(), m_focus, IsWindowEnabled()},
+                      SendMessage(CB_GETDROPPEDSTATE), IsHot(), m_focus, IsWindowEnabled(),
+                      static_cast<long long>(SendMessage(WM_QUERYUISTATE))},
                      selected >= 0 ? GetLBText(selected) : std::string());
     return true;
 }

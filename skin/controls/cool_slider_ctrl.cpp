@@ -81,6 +81,12 @@ LRESULT CCoolSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (::GetCapture() == m_hWnd)
             ::ReleaseCapture();
         break;
+    case WM_UPDATEUISTATE: {
+        // The focus mark follows the keyboard cues.
+        const LRESULT cues = CSliderCtrl::WindowProc(message, wParam, lParam);
+        Invalidate(false);
+        return cues;
+    }
     case WM_MOUSEMOVE:
         OnMouseMove(wParam, lParam);
         break;

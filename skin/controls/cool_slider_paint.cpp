@@ -9,6 +9,7 @@
 
 #include "skin/draw/cool_blit_source.h"
 #include "skin/draw/cool_dc.h"
+#include "skin/controls/cool_focus_mark.h"
 #include "skin/controls/cool_layout.h"
 #include "skin/draw/cool_memory_dc.h"
 #include "skin/controls/cool_parent_background.h"
@@ -121,6 +122,9 @@ void CCoolSliderCtrl::Paint(CCoolDC& dc)
         Copy(work, parts.channel.left, parts.channel.top, Width(parts.channel), Height(parts.channel),
              m_layerDC->GetSafeHdc(), 0, 0);
     DrawThumb(work, parts);
+    // Over everything, and composed afresh on each paint: nothing cached holds it.
+    if (ShowsFocusMark(m_hWnd))
+        DrawFocusMark(work.GetSafeHdc(), client, m_colors[CCOL_TEXT]);
     work.CopyTo(dc.GetSafeHdc());
     m_redrawMask = 0;
 }

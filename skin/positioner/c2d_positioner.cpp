@@ -8,6 +8,7 @@
 #include "positioner_ids.h"
 #include "skin/draw/cool_bevel.h"
 #include "skin/controls/cool_control_messages.h"
+#include "skin/controls/cool_focus_mark.h"
 #include "skin/draw/cool_dc.h"
 #include "skin/draw/cool_fill.h"
 #include "skin/draw/cool_memory_dc.h"
@@ -18,6 +19,26 @@ namespace {
 
 constexpr int kWheelStep = WHEEL_DELTA;
 constexpr int kEllipseCount = 3;
+// Logical units an arrow key moves the current item, without and with Shift.
+constexpr int kKeyStep = 1;
+constexpr int kShiftKeyStep = 10;
+
+bool IsArrow(WPARAM key)
+{
+    return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+}
+
+bool IsHeld(int key)
+{
+    return (::GetKeyState(key) & 0x8000) != 0;
+}
+
+int Clamp(int value, int a, int b)
+{
+    const int low = a < b ? a : b;
+    const int high = a < b ? b : a;
+    return value < low ? low : (value > high ? high : value);
+}
 
 } // namespace
 
@@ -168,6 +189,11 @@ void C2dPositioner::Paint(HDC target)
         return;
     m_background.Draw(work.GetSafeHdc(), 0, 0);
     DrawItems(work);
+    if (ShowsFocusMark(m_hWnd)) {
+        RECT mark = client;
+        ::InflateRect(&mark, -2, -2);
+        DrawFocusMark(work.GetSafeHdc(), mark, RoleColor(*this, CCOL_TEXT));
+    }
     work.CopyTo(target);
 }
 
@@ -295,6 +321,82 @@ void C2dPositioner::OnWheel(int delta)
     SelectAndNotify(index);
 }
 
+bool C2dPositioner::OnKeyDown(WPARAM key)
+{
+    // A drag with the mouse keeps the item; Ctrl with Page Up/Down switches pages.
+    if (m_dragging || IsHeld(VK_CONTROL))
+        return false;
+    const int step = IsHeld(VK_SHIFT) ? kShiftKeyStep : kKeyStep;
+    switch (key) {
+    case VK_LEFT:
+        MoveCurrentBy(-step, 0);
+        return true;
+    case VK_RIGHT:
+        MoveCurrentBy(step, 0);
+        return true;
+    case VK_UP:
+        MoveCurrentBy(0, -step);
+        return true;
+    case VK_DOWN:
+        MoveCurrentBy(0, step);
+        return true;
+    case VK_PRIOR:
+        FinishKeyMove();
+        SelectShown(-1);
+        return true;
+    case VK_NEXT:
+        FinishKeyMove();
+        SelectShown(1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The item moves as in a drag, one step per key press and repeat.
+void C2dPositioner::MoveCurrentBy(int dx, int dy)
+{
+    if (!IsItem(m_current))
+        return;
+    POINT& at = m_positions[static_cast<size_t>(m_current)];
+    at.x = Clamp(at.x + dx, m_range.xMin, m_range.xMax);
+    at.y = Clamp(at.y + dy, m_range.yMin, m_range.yMax);
+    m_keyMoved = true;
+    ::PostMessageA(GetParent(), WM_2DPOS_MOVE, static_cast<WPARAM>(m_current), PackPosition(at.x, at.y));
+    Invalidate(false);
+}
+
+void C2dPositioner::OnKeyUp(WPARAM key)
+{
+    if (IsArrow(key))
+        FinishKeyMove();
+}
+
+// Released (or the focus or the current item went first): the item is placed, as
+// at the end of a drag.
+void C2dPositioner::FinishKeyMove()
+{
+    if (!m_keyMoved || !IsItem(m_current))
+        return;
+    m_keyMoved = false;
+    const POINT at = m_positions[static_cast<size_t>(m_current)];
+    ::PostMessageA(GetParent(), WM_2DPOS_DROP, static_cast<WPARAM>(m_current), PackPosition(at.x, at.y));
+}
+
+// The next shown item after the current one in that direction, round the end.
+void C2dPositioner::SelectShown(int direction)
+{
+    const int count = ItemCount();
+    for (int turn = 1; turn <= count; ++turn) {
+        const int index = ((m_current + direction * turn) % count + count) % count;
+        if (IsItemVisible(index)) {
+            if (index != m_current)
+                SelectAndNotify(index);
+            return;
+        }
+    }
+}
+
 void C2dPositioner::OnContextMenu(POINT screen)
 {
     RECT window = {};
@@ -370,6 +472,28 @@ LRESULT C2dPositioner::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEWHEEL:
         OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
         return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+        if (OnKeyDown(wParam))
+            return 0;
+        break;
+    case WM_KEYUP:
+        OnKeyUp(wParam);
+        break;
+    case WM_KILLFOCUS:
+        FinishKeyMove();
+        Invalidate(false);
+        break;
+    case WM_SETFOCUS:
+        Invalidate(false);
+        break;
+    case WM_UPDATEUISTATE: {
+        // The focus mark follows the keyboard cues.
+        const LRESULT cues = CWnd::WindowProc(message, wParam, lParam);
+        Invalidate(false);
+        return cues;
+    }
     case WM_CONTEXTMENU:
         OnContextMenu(point);
         return 0;

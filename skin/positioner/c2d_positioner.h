@@ -1,8 +1,11 @@
 #pragma once
 // A skinned plane on which small pictures (items of an image list) stand at
 // logical positions. The user picks the current item by clicking it, turning the
-// wheel or choosing it from the context menu, and drags it; the parent hears every
-// change (WM_2DPOS_*, skin/positioner_mapping.h). Drawn as a cross-hair and three
+// wheel, choosing it from the context menu or with Page Up and Page Down (the
+// shown items in turn), and moves it by dragging or with the arrow keys (one
+// logical step, ten with Shift); the parent hears every change (WM_2DPOS_*,
+// skin/positioner_mapping.h), from the keys as from a drag: a move per step and
+// one drop when the key is released. Drawn as a cross-hair and three
 // ellipses on the scheme's background, with an optional picture blended over it.
 //
 // Dialog templates create it by the window class "2dPositioner"; the owner then
@@ -85,6 +88,12 @@ private:
     void OnButtonUp(POINT point);
     void EndDragImage();
     void OnWheel(int delta);
+    // True when the key was the positioner's.
+    bool OnKeyDown(WPARAM key);
+    void OnKeyUp(WPARAM key);
+    void FinishKeyMove();
+    void MoveCurrentBy(int dx, int dy);
+    void SelectShown(int direction);
     void OnContextMenu(POINT screen);
     bool OnMenuCommand(WPARAM wParam, LPARAM lParam);
     void SelectAndNotify(int index);
@@ -99,4 +108,5 @@ private:
     POINT m_defaultPos = {0, 0};
     PositionerRange m_range;
     bool m_dragging = false;
+    bool m_keyMoved = false; // moved by keys since the last drop
 };

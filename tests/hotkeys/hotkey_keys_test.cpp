@@ -88,7 +88,11 @@ TEST(SheetKeys, PagesHelpHotkeysAndAccessKeys)
     };
     for (const KeyCase& c : cases) {
         SCOPED_TRACE(c.what);
-        const SheetKeyDecision decision = DecideSheetKey(c.message, c.key, c.held, c.pages, c.globalHotkeys, access);
+        SheetKeyContext sheet;
+        sheet.pageCount = c.pages;
+        sheet.globalHotkeysRegistered = c.globalHotkeys;
+        sheet.accessKeys = access;
+        const SheetKeyDecision decision = DecideSheetKey(c.message, c.key, c.held, sheet);
         EXPECT_EQ(static_cast<int>(c.outcome), static_cast<int>(decision.outcome));
         if (c.outcome == O::SelectPage || c.outcome == O::RunHotkey) {
             EXPECT_EQ(c.value, decision.value);
@@ -102,8 +106,53 @@ TEST(SheetKeys, AccessKeysFromTabLabels)
     EXPECT_EQ("", AccessKeysOf({}));
     // Beyond ASCII the user's code page decides (here Western European).
     EXPECT_EQ("\xDC", AccessKeysOf({"&\xFC" "ber"}));
-    const SheetKeyDecision decision = DecideSheetKey(WM_SYSCHAR, 0xFC, Keys("a"), 1, false, "\xDC");
-    EXPECT_EQ(SheetKeyOutcome::SelectPage, decision.outcome);
+    SheetKeyContext sheet;
+    sheet.pageCount = 1;
+    sheet.accessKeys = "\xDC";
+    EXPECT_EQ(SheetKeyOutcome::SelectPage, DecideSheetKey(WM_SYSCHAR, 0xFC, Keys("a"), sheet).outcome);
+}
+
+// Esc and Enter never end the sheet: a drop-down list or a drag is ended first,
+// then Esc closes as the caption's button does where the tray icon is, and Enter
+// presses only a focused push button.
+TEST(SheetKeys, EscapeAndEnterNeverEndTheSheet)
+{
+    using O = SheetKeyOutcome;
+    struct Case {
+        const char* what;
+        WPARAM key;
+        const char* held;
+        const char* sheet; // t: tray icon, d: drag, w: focus wants the key, b: push button focused
+        SheetKeyOutcome outcome;
+    };
+    const Case cases[] = {
+        {"Esc with the tray icon closes", VK_ESCAPE, "", "t", O::CloseSheet},
+        {"Esc without it does nothing", VK_ESCAPE, "", "", O::Swallow},
+        {"Esc ends a drag first", VK_ESCAPE, "", "td", O::EndDrag},
+        {"an open list takes Esc itself", VK_ESCAPE, "", "tdw", O::PassOn},
+        {"Shift+Esc is Esc", VK_ESCAPE, "s", "", O::Swallow},
+        {"Ctrl+Esc is Esc", VK_ESCAPE, "c", "t", O::CloseSheet},
+        {"Enter presses a push button", VK_RETURN, "", "tb", O::PressButton},
+        {"Enter elsewhere does nothing", VK_RETURN, "", "t", O::Swallow},
+        {"Enter during a drag does nothing", VK_RETURN, "", "d", O::Swallow},
+        {"an open list takes Enter itself", VK_RETURN, "", "wb", O::PassOn},
+        {"Ctrl+Enter is no hotkey either", VK_RETURN, "c", "", O::Swallow},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string flags = c.sheet;
+        SheetKeyContext sheet;
+        sheet.pageCount = 8;
+        sheet.accessKeys = "PSRDEMSI";
+        sheet.trayIconShown = flags.find('t') != std::string::npos;
+        sheet.pointerCaptured = flags.find('d') != std::string::npos;
+        sheet.focusWantsKey = flags.find('w') != std::string::npos;
+        sheet.focusIsPushButton = flags.find('b') != std::string::npos;
+        EXPECT_EQ(static_cast<int>(c.outcome),
+                  static_cast<int>(DecideSheetKey(WM_KEYDOWN, c.key, Keys(c.held), sheet).outcome));
+        // Releases and characters of the same keys are nobody's business here.
+        EXPECT_EQ(O::PassOn, DecideSheetKey(WM_KEYUP, c.key, Keys(c.held), sheet).outcome);
+    }
 }
 
 namespace {

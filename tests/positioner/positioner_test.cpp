@@ -1,5 +1,5 @@
 // The two-dimensional positioner: mapping between the logical plane and pixels,
-// picking and dragging items with the mouse, the wheel and the menu, painting, and
+// picking and dragging items with the mouse, the wheel, the menu and the keys, painting, and
 // no lost drawing resources over many lives.
 #include "skin/positioner/c2d_positioner.h"
 
@@ -8,6 +8,7 @@
 #include "skin/scheme/cool_colors.h"
 #include "skin/scheme/cool_messages.h"
 #include "support/dib_canvas.h"
+#include "support/key_strokes.h"
 #include "support/message_pump.h"
 #include "support/small_picture.h"
 #include "support/temp_file.h"
@@ -312,6 +313,72 @@ TEST(Positioner, ClickWheelAndMenuPickItemsButHiddenItemsCannotBeClicked)
         EXPECT_EQ(0u, GetMenuState(popup, 18, MF_BYPOSITION) & MF_CHECKED) << "never the separator";
     }
     DestroyMenu(menu);
+}
+
+// From the keyboard, as from a drag: each step a move, one drop when the key comes
+// up; Page Up and Page Down step through the shown items only, round the ends.
+TEST(Positioner, KeysMoveTheCurrentItemInStepsAndPickTheShownItems)
+{
+    PositionerWindow w;
+    C2dPositioner& p = w.positioner;
+    EXPECT_NE(0u, p.GetStyle() & WS_TABSTOP);
+    EXPECT_EQ(DLGC_WANTARROWS, p.SendMessage(WM_GETDLGCODE));
+    ShowWindow(w.parent, SW_SHOW);
+    SetForegroundWindow(w.parent);
+    SetFocus(p.m_hWnd);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == p.m_hWnd; }, 3000));
+    p.SetCurSel(5);
+    p.SetItemPos(5, 40, 40);
+    w.Take();
+    auto heardDrop = [&] { return !g_heard.empty() && g_heard.back().message == WM_2DPOS_DROP; };
+
+    const struct {
+        const char* what;
+        WORD key;
+        int repeats;
+        WORD modifier;
+        POINT end;
+    } moves[] = {
+        {"Right held for two repeats", VK_RIGHT, 2, 0, {43, 40}},
+        {"Shift+Up, ten steps", VK_UP, 0, VK_SHIFT, {43, 30}},
+        {"Down", VK_DOWN, 0, 0, {43, 31}},
+        {"Shift+Left held, stopped by the edge", VK_LEFT, 4, VK_SHIFT, {0, 31}},
+    };
+    for (const auto& move : moves) {
+        SCOPED_TRACE(move.what);
+        const POINT start = Pos(p, 5);
+        ASSERT_TRUE(HoldKeyUntil(move.key, move.repeats, move.modifier, heardDrop, 3000));
+        const std::vector<Heard> heard = w.Take();
+        ASSERT_EQ(static_cast<size_t>(move.repeats + 2), heard.size());
+        for (size_t i = 0; i + 1 < heard.size(); ++i)
+            EXPECT_EQ(WM_2DPOS_MOVE, heard[i].message);
+        EXPECT_NE(start.x + start.y * 1000, heard[0].x + heard[0].y * 1000) << "the first step moves";
+        EXPECT_EQ(5, heard.back().index);
+        EXPECT_EQ(move.end.x, heard.back().x);
+        EXPECT_EQ(move.end.y, heard.back().y);
+        EXPECT_EQ(move.end.x, Pos(p, 5).x);
+        EXPECT_EQ(move.end.y, Pos(p, 5).y);
+    }
+
+    p.SetItemVisible(6, 0);
+    p.SetItemVisible(0, 0);
+    const struct {
+        WORD key;
+        int from;
+        int to;
+    } picks[] = {{VK_NEXT, 5, 7}, {VK_PRIOR, 7, 5}, {VK_NEXT, kItems - 1, 1}, {VK_PRIOR, 1, kItems - 1}};
+    for (const auto& pick : picks) {
+        SCOPED_TRACE(pick.from);
+        p.SetCurSel(pick.from);
+        w.Take();
+        ASSERT_TRUE(PressChordUntil({pick.key}, [&] { return p.GetCurSel() != pick.from; }, 3000));
+        const std::vector<Heard> heard = w.Take();
+        ASSERT_EQ(1u, heard.size());
+        EXPECT_EQ(WM_2DPOS_SELCHANGE, heard[0].message);
+        EXPECT_EQ(pick.to, heard[0].index);
+        EXPECT_EQ(pick.to, p.GetCurSel());
+    }
+    ShowWindow(w.parent, SW_HIDE);
 }
 
 TEST(Positioner, PaintsGridItemsAndTheDisabledLook)

@@ -1,6 +1,6 @@
 // Skinned buttons on the one-of-each dialog: the faces pixel by pixel, captions by
 // state, the platform's face never showing, press and release notifications, the
-// status text while hovering, and pictures.
+// status text while hovering, pictures, and the focus mark with the keyboard cues.
 #include <gtest/gtest.h>
 
 #include "one_of_each_dialog.h"
@@ -334,4 +334,49 @@ TEST(CoolButtonPictures, LoadedPicturesAndTheirResults)
     button.SetState(true);
     face = PrintFace(button.m_hWnd);
     EXPECT_EQ(RGB(240, 140, 0), face->Pixel(9, 9)); // the down picture, one pixel lower right
+}
+
+namespace {
+
+// The cue state a window reports, set by the test: Wine keeps every window's at
+// "shown" whatever it is told.
+WNDPROC g_buttonProcedure = nullptr;
+LRESULT g_cueState = 0;
+
+LRESULT CALLBACK ReportCues(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_QUERYUISTATE)
+        return g_cueState;
+    return CallWindowProcA(g_buttonProcedure, window, message, wParam, lParam);
+}
+
+} // namespace
+
+// The focus mark: a dotted frame in the text colour round the focused box's
+// caption, gone while the keyboard cues are hidden and back with them.
+TEST_F(ButtonTest, FocusMarkFollowsTheKeyboardCues)
+{
+    const HWND check = dialog.GetDlgItem(IDC_CHECK);
+    SendMessageA(dialog.m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(check), TRUE);
+    DrainMessages();
+    ASSERT_EQ(check, GetFocus());
+    g_buttonProcedure =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(check, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ReportCues)));
+    auto textPixelsWith = [&](WORD action) {
+        g_cueState = action == UIS_SET ? UISF_HIDEFOCUS : 0;
+        SendMessageA(check, WM_UPDATEUISTATE, MAKEWPARAM(action, UISF_HIDEFOCUS), 0);
+        DrainMessages();
+        const auto face = PrintFace(check);
+        const SIZE size = ClientSize(check);
+        int count = 0;
+        for (int y = 0; y < size.cy; ++y)
+            for (int x = 0; x < size.cx; ++x)
+                count += face->Pixel(x, y) == Role(CCOL_TEXT) ? 1 : 0;
+        return count;
+    };
+    const int shown = textPixelsWith(UIS_CLEAR);
+    const int hidden = textPixelsWith(UIS_SET);
+    EXPECT_GE(shown - hidden, 10) << "the mark shows with the cues only";
+    EXPECT_EQ(shown, textPixelsWith(UIS_CLEAR)) << "and comes back with them";
+    SetWindowLongPtrA(check, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_buttonProcedure));
 }

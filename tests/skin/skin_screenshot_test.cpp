@@ -6,7 +6,7 @@
 #include <set>
 
 #include "one_of_each_dialog.h"
-#include "png_file.h"
+#include "support/png_file.h"
 #include "support/dib_canvas.h"
 #include "support/message_pump.h"
 #include "support/test_arguments.h"

@@ -28,16 +28,6 @@ const char* kProduct = "Halvard 5.1+";
 constexpr DWORD kStartMs = 20000;
 constexpr int kRecordTab = 2; // Playback, Sources, Record on the six-channel card
 
-// The sheet's page being shown.
-HWND ShownPage(HWND sheet)
-{
-    for (HWND child = FindWindowExA(sheet, nullptr, "#32770", nullptr); child != nullptr;
-         child = FindWindowExA(sheet, child, "#32770", nullptr))
-        if (IsWindowVisible(child))
-            return child;
-    return nullptr;
-}
-
 // A press and release of the left button at a point of a window, as the window
 // receives them from the mouse.
 void ClickAt(HWND window, POINT point)

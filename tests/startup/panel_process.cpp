@@ -99,6 +99,22 @@ std::string MessageBoxText(HWND box)
     return text;
 }
 
+std::string ClassOf(HWND window)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+HWND ShownPage(HWND sheet)
+{
+    for (HWND child = FindWindowExA(sheet, nullptr, "#32770", nullptr); child != nullptr;
+         child = FindWindowExA(sheet, child, "#32770", nullptr))
+        if (IsWindowVisible(child))
+            return child;
+    return nullptr;
+}
+
 std::vector<LONG> StoredMixerValues(DWORD controlId, size_t count)
 {
     std::vector<LONG> values(count);

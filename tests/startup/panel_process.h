@@ -39,6 +39,10 @@ private:
 
 // A message box's text (its static control).
 std::string MessageBoxText(HWND box);
+// A window's class name.
+std::string ClassOf(HWND window);
+// The sheet's page being shown; null when none is.
+HWND ShownPage(HWND sheet);
 
 // The values the simulated card keeps for a control of that many values; empty
 // when none are kept.

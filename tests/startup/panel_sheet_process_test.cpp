@@ -41,13 +41,6 @@ protected:
     RegistryValueGuard m_autostart{HKEY_LOCAL_MACHINE, kAutostartKey, kProduct, kSharedSoftwareView};
 };
 
-std::string ClassOf(HWND window)
-{
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof(name));
-    return name;
-}
-
 // Answers the panel's file dialog with the path and collects its message boxes
 // (answered Yes where they ask, OK otherwise) until the panel shows nothing more.
 std::vector<std::string> SaveThroughDialog(const PanelProcess& panel, HWND sheet, const std::string& path)
