@@ -135,10 +135,8 @@ void CNVP4PageDigital::Refresh()
 
 void CNVP4PageDigital::OnSheetVisible(bool visible)
 {
-    if (!visible)
-        m_statusTimer.Rest();
-    else if (m_statusTimer.Resume())
-        TickStatus();
+    if (m_statusTimer.FollowSheet(visible))
+        TickStatus(); // the texts are current at once, not a second later
 }
 
 void CNVP4PageDigital::UpdateStatusControls()

@@ -185,10 +185,7 @@ bool CNVP4PageEQ::OnDeactivate()
 
 void CNVP4PageEQ::OnSheetVisible(bool visible)
 {
-    if (visible)
-        m_peakTimer.Resume();
-    else
-        m_peakTimer.Rest();
+    m_peakTimer.FollowSheet(visible);
 }
 
 void CNVP4PageEQ::Refresh()
