@@ -8,11 +8,10 @@
 #include "pages/card_page_timers.h"
 #include "pages/eq_band_scale.h"
 #include "pages/eq_meter.h"
-#include "pages/page_texts.h"
 #include "platform/resource_string.h"
 #include "string_ids.h"
 
-const CRuntimeClass CNVP4PageEQ::classCNVP4PageEQ("CNVP4PageEQ", &CCoolPropertyPage::classCCoolPropertyPage);
+const CRuntimeClass CNVP4PageEQ::classCNVP4PageEQ("CNVP4PageEQ", &CCardPage::classCCardPage);
 
 namespace {
 
@@ -22,11 +21,20 @@ constexpr int kScaleIds[] = {IDC_EQ_SCALE_TOP,    IDC_EQ_SCALE_HZ,           IDC
                              IDC_EQ_SCALE_BOTTOM, IDC_EQ_SCALE_MIDDLE_RIGHT, IDC_EQ_SCALE_DB};
 constexpr int kTipWidth = 300; // pixels; the description wraps
 
+constexpr ItemText kTexts[] = {
+    {IDC_EQ_FRAME, IDS_EQ_FRAME},
+    {IDC_EQ_ENABLE, IDS_EQ_ENABLE},
+    {IDC_EQ_PRESETS_FRAME, IDS_EQ_PRESETS_FRAME},
+    {IDC_EQ_ADD, IDS_PRESET_ADD},
+    {IDC_EQ_SAVE, IDS_PRESET_SAVE},
+    {IDC_EQ_DELETE, IDS_PRESET_DELETE},
+    {IDC_EQ_RESTORE, IDS_PRESET_RESTORE},
+};
+
 } // namespace
 
 CNVP4PageEQ::CNVP4PageEQ(CCardMixer* card, CPageHost* host)
-    : CCoolPropertyPage(IDD_PAGE_EQ, IDS_PAGE_EQ), m_card(card), m_host(host),
-      m_peakTimer(kEqPeakMeterTimer, kEqPeakMeterPeriod)
+    : CCardPage(IDD_PAGE_EQ, IDS_PAGE_EQ, card, host, kTexts), m_peakTimer(kEqPeakMeterTimer, kEqPeakMeterPeriod)
 {
 }
 
@@ -52,8 +60,7 @@ void CNVP4PageEQ::DoDataExchange()
 
 BOOL CNVP4PageEQ::OnInitDialog()
 {
-    CCoolPropertyPage::OnInitDialog();
-    SetTexts();
+    CCardPage::OnInitDialog();
     m_presets.SendMessage(CB_LIMITTEXT, kPresetNameLimit);
 
     // Switched off and on again, the driver gets the current set once more.
@@ -88,19 +95,6 @@ BOOL CNVP4PageEQ::OnInitDialog()
     CreateTooltip();
     SpreadScheme();
     return TRUE;
-}
-
-void CNVP4PageEQ::SetTexts()
-{
-    SetItemTexts(m_hWnd, {
-        {IDC_EQ_FRAME, IDS_EQ_FRAME},
-        {IDC_EQ_ENABLE, IDS_EQ_ENABLE},
-        {IDC_EQ_PRESETS_FRAME, IDS_EQ_PRESETS_FRAME},
-        {IDC_EQ_ADD, IDS_PRESET_ADD},
-        {IDC_EQ_SAVE, IDS_PRESET_SAVE},
-        {IDC_EQ_DELETE, IDS_PRESET_DELETE},
-        {IDC_EQ_RESTORE, IDS_PRESET_RESTORE},
-    });
 }
 
 void CNVP4PageEQ::EnableBandControls(bool enable)
@@ -171,12 +165,6 @@ void CNVP4PageEQ::CreateTooltip()
     ::SendMessageA(m_tooltip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
 }
 
-bool CNVP4PageEQ::OnSetActive()
-{
-    Refresh();
-    return CCoolPropertyPage::OnSetActive();
-}
-
 bool CNVP4PageEQ::OnDeactivate()
 {
     m_peakTimer.Want(m_hWnd, false);
@@ -214,10 +202,6 @@ void CNVP4PageEQ::Refresh()
 LRESULT CNVP4PageEQ::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_COMMAND:
-        if (lParam != 0)
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
-        break;
     case WM_VSCROLL:
         if (lParam != 0)
             OnBandScrolled(reinterpret_cast<HWND>(lParam));
@@ -248,25 +232,27 @@ LRESULT CNVP4PageEQ::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CCoolPropertyPage::WindowProc(message, wParam, lParam);
 }
 
-void CNVP4PageEQ::OnCommand(UINT id, UINT code)
+bool CNVP4PageEQ::OnCommand(UINT id, UINT code)
 {
-    if (id == IDC_EQ_PRESET) {
-        if (code == CBN_EDITCHANGE)
-            OnPresetTextChanged();
-        else if (code == CBN_SELCHANGE)
-            LoadSelectedPreset();
-        return;
-    }
-    if (code != BN_CLICKED)
-        return;
+    if (id != IDC_EQ_PRESET)
+        return false;
+    if (code == CBN_EDITCHANGE)
+        OnPresetTextChanged();
+    else if (code == CBN_SELCHANGE)
+        LoadSelectedPreset();
+    return true;
+}
+
+bool CNVP4PageEQ::OnClicked(UINT id)
+{
     switch (id) {
-    case IDC_EQ_ENABLE: OnEnableClicked(); break;
-    case IDC_EQ_PEAK_METERS: OnPeakMetersClicked(); break;
-    case IDC_EQ_ADD: OnAdd(); break;
-    case IDC_EQ_SAVE: OnSave(); break;
-    case IDC_EQ_DELETE: OnDelete(); break;
-    case IDC_EQ_RESTORE: OnRestore(); break;
-    default: break;
+    case IDC_EQ_ENABLE: OnEnableClicked(); return true;
+    case IDC_EQ_PEAK_METERS: OnPeakMetersClicked(); return true;
+    case IDC_EQ_ADD: OnAdd(); return true;
+    case IDC_EQ_SAVE: OnSave(); return true;
+    case IDC_EQ_DELETE: OnDelete(); return true;
+    case IDC_EQ_RESTORE: OnRestore(); return true;
+    default: return false;
     }
 }
 

@@ -9,17 +9,14 @@
 
 #include <string>
 
+#include "pages/card_page.h"
 #include "pages/visible_timer.h"
 #include "skin/controls/audio_slider.h"
 #include "skin/controls/cool_button.h"
 #include "skin/controls/cool_combo_box.h"
-#include "skin/containers/cool_property_page.h"
 #include "skin/controls/cool_static.h"
 
-class CCardMixer;
-class CPageHost;
-
-class CNVP4PageEQ : public CCoolPropertyPage {
+class CNVP4PageEQ : public CCardPage {
 public:
     static const CRuntimeClass classCNVP4PageEQ;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCNVP4PageEQ; }
@@ -30,7 +27,6 @@ public:
     CNVP4PageEQ(CCardMixer* card, CPageHost* host);
 
     BOOL OnInitDialog() override;
-    bool OnSetActive() override;
     bool OnDeactivate() override;
     void Refresh() override;
     void OnSheetVisible(bool visible) override;
@@ -46,9 +42,10 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange() override;
+    bool OnClicked(UINT id) override;
+    bool OnCommand(UINT id, UINT code) override;
 
 private:
-    void SetTexts();
     void EnableBandControls(bool enable);
     void FillPresets();
     // Selects the current set's entry; -1 when the list has none of that name.
@@ -58,7 +55,6 @@ private:
     void EnableDeleteByCount();
     void CreateTooltip();
 
-    void OnCommand(UINT id, UINT code);
     void OnEnableClicked();
     void OnPeakMetersClicked();
     void OnBandScrolled(HWND slider);
@@ -75,9 +71,6 @@ private:
     void UpdatePeakMeters();
     void ShowSilence();
     void OnPeakTick();
-
-    CCardMixer* m_card;
-    CPageHost* m_host;
 
     CCoolButton m_frame, m_enable, m_peakMeters, m_presetsFrame, m_add, m_save, m_delete, m_restore;
     CCoolComboBox m_presets;

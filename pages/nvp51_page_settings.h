@@ -9,15 +9,12 @@
 
 #include <string>
 
-#include "skin/positioner/c2d_positioner.h"
+#include "pages/card_page.h"
 #include "skin/controls/cool_button.h"
 #include "skin/controls/cool_combo_box.h"
-#include "skin/containers/cool_property_page.h"
+#include "skin/positioner/c2d_positioner.h"
 
-class CCardMixer;
-class CPageHost;
-
-class CNVP51PageSettings : public CCoolPropertyPage {
+class CNVP51PageSettings : public CCardPage {
 public:
     static const CRuntimeClass classCNVP51PageSettings;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCNVP51PageSettings; }
@@ -44,9 +41,8 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    CCardMixer* m_card;
-    CPageHost* m_host;
+    bool OnClicked(UINT id) override;
+    bool OnCommand(UINT id, UINT code) override;
 
 private:
     struct SpeakerButton {
@@ -58,7 +54,6 @@ private:
     static const SpeakerButton kSpeakerButtons[kSpeakerButtonCount];
 
     // Initialisation.
-    void SetTexts();
     void ArrangeOptionBoxes();
     void FillSpeakerList();
     void SetUpSpeakerButtons();
@@ -71,7 +66,6 @@ private:
     void RefreshSchemeControls();
 
     // Handlers.
-    bool OnCommand(WORD id, WORD code);
     void OnSpeakerConfig();
     void On3DOptions();
     void OnRestart();
@@ -96,13 +90,6 @@ private:
     std::string SelectedSchemeName() const;
     bool IsListedScheme(const std::string& name) const;
     void EnableDelete();
-
-    // Controls by ID.
-    void Show(int id, bool show) const;
-    void Enable(int id, bool enable) const;
-    bool IsShown(int id) const;
-    bool IsChecked(int id) const;
-    void Check(int id, bool check) const;
 
     CCoolComboBox m_speakerList;
     CCoolComboBox m_schemes;
