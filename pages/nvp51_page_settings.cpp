@@ -30,8 +30,6 @@ namespace {
 // stereo enhancement, splash screen.
 constexpr int kOptionIds[] = {IDC_3D_SENSAURA, IDC_3D_MACROFX,           IDC_3D_REVERB,
                               IDC_3D_MP3,      IDC_3D_STEREO_ENHANCEMENT, IDC_3D_SPLASH};
-constexpr int kSchemeButtonIds[] = {IDC_3D_SCHEME_SAVE, IDC_3D_SCHEME_ADD, IDC_3D_SCHEME_RESTORE,
-                                    IDC_3D_SCHEME_DELETE};
 // What positioning mode shows and test mode hides.
 constexpr int kPositioningIds[] = {IDC_3D_POSITIONER,     IDC_3D_SCHEME_SAVE,   IDC_3D_SCHEME_RESTORE,
                                    IDC_3D_SCHEME_ADD,     IDC_3D_SCHEME_DELETE, IDC_3D_SCHEME};
@@ -64,14 +62,17 @@ RECT ItemRect(HWND page, int id)
 } // namespace
 
 CNVP51PageSettings::CNVP51PageSettings(CCardMixer* card, CPageHost* host)
-    : CCardPage(IDD_PAGE_3D_SETTINGS, IDS_PAGE_3D_SETTINGS, card, host, kTexts)
+    : CCardPage(IDD_PAGE_3D_SETTINGS, IDS_PAGE_3D_SETTINGS, card, host, kTexts),
+      // The first scheme stands for a current name that none of them has.
+      m_schemes(*this, &CCardMixer::IsUsableSourceSchemeName, true)
 {
 }
 
 void CNVP51PageSettings::DoDataExchange()
 {
     AttachItem(IDC_3D_SPEAKER_CONFIG, m_speakerList);
-    AttachItem(IDC_3D_SCHEME, m_schemes);
+    m_schemes.Attach(*this, {IDC_3D_SCHEME, IDC_3D_SCHEME_ADD, IDC_3D_SCHEME_SAVE, IDC_3D_SCHEME_RESTORE,
+                             IDC_3D_SCHEME_DELETE});
     AttachItem(IDC_3D_SPEAKER_FRAME, m_speakerFrame);
     AttachItem(IDC_3D_AUDIO_FRAME, m_audioFrame);
     for (int i = 0; i < 6; ++i)
@@ -79,8 +80,6 @@ void CNVP51PageSettings::DoDataExchange()
     AttachItem(IDC_3D_RESTART, m_restart);
     AttachItem(IDC_3D_MODE_SPEAKER_TEST, m_modeTest);
     AttachItem(IDC_3D_MODE_POSITIONING, m_modePositioning);
-    for (int i = 0; i < 4; ++i)
-        AttachItem(kSchemeButtonIds[i], m_schemeButtons[i]);
     for (int i = 0; i < kSpeakerButtonCount; ++i)
         AttachItem(kSpeakerButtons[i].id, m_speakers[i]);
     AttachItem(IDC_3D_POSITIONER, m_positioner);
@@ -93,19 +92,8 @@ BOOL CNVP51PageSettings::OnInitDialog()
     FillSpeakerList();
     SetUpSpeakerButtons();
     SetUpPositioner();
-    LoadScheme(nullptr);
-
     m_initialSensaura = m_card->GetSensaura3D();
-    const bool changed = m_card->IsSourceSchemeUnchanged() == 0;
-    Enable(IDC_3D_SCHEME_SAVE, changed);
-    Enable(IDC_3D_SCHEME_RESTORE, changed);
-    Enable(IDC_3D_SCHEME_ADD, false);
-    EnableDelete();
-
-    FillSchemeList();
-    SelectCurrentScheme();
-    LoadScheme(nullptr);
-    EnableDelete();
+    // Positioning mode: the schemes are listed and the current positions loaded.
     Refresh();
     SpreadScheme();
     return TRUE;
@@ -203,8 +191,12 @@ void CNVP51PageSettings::Refresh()
         ShowTestMode();
     else
         ShowPositioningMode();
-    if (IsShown(IDC_3D_POSITIONER))
-        RefreshSchemeControls();
+    if (IsShown(IDC_3D_POSITIONER)) {
+        m_schemes.Refresh();
+        // The current positions, which may differ from the named scheme's until saved.
+        LoadScheme(nullptr);
+        m_positioner.Invalidate(false);
+    }
     Check(IDC_3D_MODE_SPEAKER_TEST, m_testMode != 0);
     Check(IDC_3D_MODE_POSITIONING, m_testMode == 0);
 }
@@ -259,24 +251,6 @@ void CNVP51PageSettings::ShowPositioningMode()
         Show(id, true);
 }
 
-void CNVP51PageSettings::RefreshSchemeControls()
-{
-    const bool changed = m_card->IsSourceSchemeUnchanged() == 0;
-    Enable(IDC_3D_SCHEME_SAVE, changed);
-    Enable(IDC_3D_SCHEME_RESTORE, changed);
-    Enable(IDC_3D_SCHEME_ADD, false);
-    EnableDelete();
-    const std::string current = m_card->GetCurrentSourceSchemeName();
-    for (int i = 0; i < m_schemes.GetCount(); ++i)
-        if (m_schemes.GetLBText(i) == current) {
-            m_schemes.SetCurSel(i);
-            break;
-        }
-    // The current positions, which may differ from the named scheme's until saved.
-    LoadScheme(nullptr);
-    m_positioner.Invalidate(false);
-}
-
 LRESULT CNVP51PageSettings::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -299,15 +273,11 @@ LRESULT CNVP51PageSettings::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
 
 bool CNVP51PageSettings::OnCommand(UINT id, UINT code)
 {
-    if (id == IDC_3D_SPEAKER_CONFIG && code == CBN_SELCHANGE)
+    if (id == IDC_3D_SPEAKER_CONFIG && code == CBN_SELCHANGE) {
         OnSpeakerConfig();
-    else if (id == IDC_3D_SCHEME && code == CBN_SELCHANGE)
-        OnSchemeSelected(SelectedSchemeName());
-    else if (id == IDC_3D_SCHEME && code == CBN_EDITCHANGE)
-        OnSchemeEdited();
-    else
-        return false;
-    return true;
+        return true;
+    }
+    return m_schemes.OnCommand(id, code);
 }
 
 bool CNVP51PageSettings::OnClicked(UINT id)
@@ -334,20 +304,8 @@ bool CNVP51PageSettings::OnClicked(UINT id)
     case IDC_3D_RESTART:
         OnRestart();
         return true;
-    case IDC_3D_SCHEME_SAVE:
-        OnSchemeSave();
-        return true;
-    case IDC_3D_SCHEME_ADD:
-        OnSchemeAdd();
-        return true;
-    case IDC_3D_SCHEME_RESTORE:
-        OnSchemeSelected(SelectedSchemeName());
-        return true;
-    case IDC_3D_SCHEME_DELETE:
-        OnSchemeDelete();
-        return true;
     default:
-        return false;
+        return m_schemes.OnClicked(id);
     }
 }
 

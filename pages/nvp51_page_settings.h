@@ -10,11 +10,12 @@
 #include <string>
 
 #include "pages/card_page.h"
+#include "pages/named_preset_editor.h"
 #include "skin/controls/cool_button.h"
 #include "skin/controls/cool_combo_box.h"
 #include "skin/positioner/c2d_positioner.h"
 
-class CNVP51PageSettings : public CCardPage {
+class CNVP51PageSettings : public CCardPage, private CNamedPresets {
 public:
     static const CRuntimeClass classCNVP51PageSettings;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCNVP51PageSettings; }
@@ -35,8 +36,8 @@ public:
     void Refresh() override;
 
     bool IsTestMode() const { return m_testMode != 0; }
-    bool IsNewName() const { return m_newName; }
-    bool IsModified() const { return m_modified; }
+    bool IsNewName() const { return m_schemes.IsNewName(); }
+    bool IsModified() const { return m_schemes.IsModified(); }
     C2dPositioner& GetPositioner() { return m_positioner; }
 
 protected:
@@ -63,7 +64,6 @@ private:
     void RefreshOptions();
     void ShowTestMode();
     void ShowPositioningMode();
-    void RefreshSchemeControls();
 
     // Handlers.
     void OnSpeakerConfig();
@@ -80,31 +80,27 @@ private:
     void ShowSharedItem(bool shared);
     void OnPositionerSelChange(int index);
     void OnPositionerDrop(int index);
-    void OnSchemeSelected(const std::string& name);
-    void OnSchemeEdited();
-    void OnSchemeSave();
-    void OnSchemeAdd();
-    void OnSchemeDelete();
-    void FillSchemeList();
-    void SelectCurrentScheme();
-    std::string SelectedSchemeName() const;
-    bool IsListedScheme(const std::string& name) const;
-    void EnableDelete();
+    // CNamedPresets: the card's positioning schemes.
+    int PresetCount() const override;
+    const char* PresetName(int index) const override;
+    const char* CurrentPresetName() const override;
+    bool IsPresetUnchanged() override;
+    void LoadPreset(const char* name) override;
+    bool SavePreset(const char* name) override;
+    void DeletePreset(const char* name) override;
+    void OnStoredNameTyped(const char* name) override;
 
     CCoolComboBox m_speakerList;
-    CCoolComboBox m_schemes;
+    CNamedPresetEditor m_schemes;
     CCoolButton m_speakerFrame;
     CCoolButton m_audioFrame;
     CCoolButton m_options[6];
     CCoolButton m_restart;
     CCoolButton m_modeTest;
     CCoolButton m_modePositioning;
-    CCoolButton m_schemeButtons[4];
     CCoolButton m_speakers[kSpeakerButtonCount];
     C2dPositioner m_positioner;
 
     int m_testMode = 0;
     DWORD m_initialSensaura = 0;
-    bool m_newName = false;
-    bool m_modified = false;
 };
