@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kStep = 3; // pixels between two reports
 
+} // namespace
+
 void SendPointer(DWORD flags, POINT screen)
 {
     INPUT input = {};
@@ -21,8 +23,6 @@ void SendPointer(DWORD flags, POINT screen)
     SendInput(1, &input, sizeof(input));
     DrainMessages();
 }
-
-} // namespace
 
 void GlidePointerTo(POINT screen)
 {

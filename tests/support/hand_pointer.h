@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+// One report of the pointer at a screen point (a move, with button flags if any).
+void SendPointer(DWORD flags, POINT screen);
 // Moves the pointer to a screen point in steps of a few pixels.
 void GlidePointerTo(POINT screen);
 // Glides there, then presses and releases the left button.
