@@ -125,6 +125,8 @@ BOOL VUDO4Ruruz::OnInitDialog()
     m_visible = false;
     if (m_card != nullptr)
         m_card->PauseMeterPolling(true);
+    // A page made while the sheet is still hidden (a hotkey can change pages) starts no timer.
+    TellPagesVisibility();
     ApplyStoredColours();
     const BOOL result = CMixerPropertySheet::OnInitDialog();
     LabelTabs();
@@ -388,13 +390,18 @@ void VUDO4Ruruz::FollowVisibility()
     m_visible = visible;
     if (m_card != nullptr)
         m_card->PauseMeterPolling(!visible);
-    for (int i = 0; i < GetPageCount(); ++i) {
-        CPropertyPage* page = GetPage(i);
-        if (page != nullptr && page->m_hWnd != nullptr && page->IsKindOf(&CCoolPropertyPage::classCCoolPropertyPage))
-            static_cast<CCoolPropertyPage*>(page)->OnSheetVisible(visible);
-    }
+    TellPagesVisibility();
     // What changed while nothing was shown is on the page when it comes back.
     CPropertyPage* active = visible ? GetActivePage() : nullptr;
     if (active != nullptr && active->IsKindOf(&CCoolPropertyPage::classCCoolPropertyPage))
         static_cast<CCoolPropertyPage*>(active)->Refresh();
+}
+
+void VUDO4Ruruz::TellPagesVisibility()
+{
+    for (int i = 0; i < GetPageCount(); ++i) {
+        CPropertyPage* page = GetPage(i);
+        if (page != nullptr && page->IsKindOf(&CCoolPropertyPage::classCCoolPropertyPage))
+            static_cast<CCoolPropertyPage*>(page)->OnSheetVisible(m_visible);
+    }
 }

@@ -66,7 +66,9 @@ public:
     void ApplySpeakerMode(DWORD config) override;
     const char* SpeakerPicturePath() const override { return m_speakerPicturePath.c_str(); }
     int PictureBlendLevel() const override { return m_blendLevel; } // the scheme's
-    bool IsSheetVisible() const override { return m_visible; }
+
+    // False while the sheet is hidden or minimised; its pages are told each change.
+    bool IsSheetVisible() const { return m_visible; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -99,6 +101,7 @@ private:
     // Pauses or resumes the meters and the pages' timers when the sheet went off the
     // screen or came back.
     void FollowVisibility();
+    void TellPagesVisibility();
 
     CCardMixer* m_card;
     std::unique_ptr<CCoolPropertyPage> m_pages[static_cast<int>(MainSheetPage::Count)];

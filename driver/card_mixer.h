@@ -90,6 +90,8 @@ public:
     int SetSourceSchemeFlags(DWORD flags, const char* name);
     DWORD GetSourceSchemeFlags();
     int IsSourceSchemeUnchanged();
+    // Scheme names: 1 to 255 characters, no backslash, not the current scheme's key.
+    static bool IsUsableSourceSchemeName(const char* name);
 
     // Equalizer
     // Loads a preset (name given) or the current set (none). With apply set the

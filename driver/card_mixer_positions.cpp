@@ -13,13 +13,6 @@ bool IsGiven(const char* name) { return name != nullptr && name[0] != '\0'; }
 // Registry names ignore case: "currentscheme" is the key the driver reads too.
 bool IsCurrentSchemeKey(const char* name) { return _stricmp(name, kCurrentSchemeSubkey) == 0; }
 
-// A name that can be a subkey of its own: it fits, names no deeper key and is
-// not the current scheme's key.
-bool IsSchemeName(const char* name)
-{
-    return IsGiven(name) && strnlen(name, kSchemeNameSize) < kSchemeNameSize
-        && std::strchr(name, '\\') == nullptr && !IsCurrentSchemeKey(name);
-}
 
 // Reads one table, which must be stored with exactly one byte per source.
 bool ReadTable(CRegistry& key, const char* valueName, BYTE* table, const char* subkey)
@@ -51,6 +44,14 @@ DWORD StoredFlags(const char* subkey)
 
 } // namespace
 
+// A name that can be a subkey of its own: it fits, names no deeper key and is
+// not the current scheme's key.
+bool CCardMixer::IsUsableSourceSchemeName(const char* name)
+{
+    return IsGiven(name) && strnlen(name, kSchemeNameSize) < kSchemeNameSize
+        && std::strchr(name, '\\') == nullptr && !IsCurrentSchemeKey(name);
+}
+
 void CCardMixer::LoadSourcePositionSettings() { LoadSourceSchemeList(nullptr); }
 
 int CCardMixer::SendSourcePosition(int index, DWORD balance, DWORD fader)
@@ -78,7 +79,7 @@ int CCardMixer::LoadSourceScheme(BYTE* balance, BYTE* fader, int count, const ch
                 m_sourceSchemeName = stored;
             return 1;
         }
-    } else if (IsSchemeName(name) && ReadTables(key, tables, name)
+    } else if (IsUsableSourceSchemeName(name) && ReadTables(key, tables, name)
                && WriteTable(key, kBalanceTableValue, tables.balance, kCurrentSchemeSubkey)
                && WriteTable(key, kFaderTableValue, tables.fader, kCurrentSchemeSubkey)
                && key.SetDword(kSchemeFlagsValue, StoredFlags(name), kCurrentSchemeSubkey)
@@ -99,7 +100,7 @@ int CCardMixer::SaveSourceScheme(const BYTE* balance, const BYTE* fader, int cou
 {
     if (count != kSourcePositionCount)
         return 0;
-    if (IsGiven(name) && !IsSchemeName(name))
+    if (IsGiven(name) && !IsUsableSourceSchemeName(name))
         return 0;
     CRegistry key = MachineKey(kSourcePositioningKey);
     bool saved = true;
@@ -159,7 +160,7 @@ int CCardMixer::LoadSourceSchemeList(const char* name)
 int CCardMixer::DeleteSourceScheme(const char* name)
 {
     // "CurrentScheme" is what the driver reads, not a scheme of the user's.
-    if (!IsSchemeName(name))
+    if (!IsUsableSourceSchemeName(name))
         return 0;
     CRegistry key = MachineKey(kSourcePositioningKey);
     const int deleted = key.DeleteKey(name);
@@ -176,7 +177,7 @@ const char* CCardMixer::GetSourceSchemeName(int index) const
 
 int CCardMixer::SetSourceSchemeFlags(DWORD flags, const char* name)
 {
-    if (IsGiven(name) && !IsSchemeName(name))
+    if (IsGiven(name) && !IsUsableSourceSchemeName(name))
         return 0;
     CRegistry key = MachineKey(kSourcePositioningKey);
     int result = key.SetDword(kSchemeFlagsValue, flags, kCurrentSchemeSubkey);
@@ -206,7 +207,7 @@ int CCardMixer::IsSourceSchemeUnchanged()
     SourcePositionTables current, named;
     DWORD currentFlags = 0, namedFlags = 0;
     read(kCurrentSchemeSubkey, current, currentFlags);
-    if (IsSchemeName(m_sourceSchemeName.c_str())) {
+    if (IsUsableSourceSchemeName(m_sourceSchemeName.c_str())) {
         read(m_sourceSchemeName.c_str(), named, namedFlags);
     } else {
         std::memset(&named, 0, sizeof(named));

@@ -3,7 +3,6 @@
 #include "mixer/controls/mixer_names.h"
 #include "mixer/mixer_line_entry.h"
 #include "platform/dialog.h"
-#include "platform/resource_string.h"
 #include "skin/scheme/cool_spread.h"
 
 namespace {
@@ -51,13 +50,4 @@ void SpreadToSliders(CMixerSliderEx& fader)
 {
     if (fader.m_hWnd != nullptr)
         SpreadScheme(fader.m_hWnd, fader);
-}
-
-bool SetTextFromTable(CWnd& window, UINT stringId)
-{
-    const std::string text = LoadResourceString(stringId);
-    if (text.empty() || window.m_hWnd == nullptr)
-        return false;
-    window.SetWindowText(text.c_str());
-    return true;
 }

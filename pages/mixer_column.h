@@ -49,7 +49,3 @@ private:
 // passes on only what changes in its own scheme, and it had the page's colours
 // before its sliders existed. Cheaper than the whole page's scheme again.
 void SpreadToSliders(CMixerSliderEx& fader);
-
-// Sets a window's text from the string table; the window keeps its own text when
-// the string is absent. False then.
-bool SetTextFromTable(CWnd& window, UINT stringId);

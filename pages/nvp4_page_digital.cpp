@@ -7,13 +7,13 @@
 #include "dialogs/dialog_ids.h"
 #include "dialogs/digital_ids.h"
 #include "driver/card_mixer.h"
+#include "driver/spdif_settings.h"
 #include "pages/card_page_timers.h"
 #include "pages/spdif_status_text.h"
-#include "pages/page_texts.h"
 #include "platform/resource_string.h"
 #include "string_ids.h"
 
-const CRuntimeClass CNVP4PageDigital::classCNVP4PageDigital("CNVP4PageDigital", &CCoolPropertyPage::classCCoolPropertyPage);
+const CRuntimeClass CNVP4PageDigital::classCNVP4PageDigital("CNVP4PageDigital", &CCardPage::classCCardPage);
 
 namespace {
 
@@ -21,6 +21,27 @@ constexpr int kStatusFrameIds[] = {IDC_SPDIF_RATE_FRAME, IDC_SPDIF_COPY_FRAME, I
 constexpr int kStatusTextIds[] = {IDC_SPDIF_RATE, IDC_SPDIF_COPY, IDC_SPDIF_EMPHASIS};
 constexpr DWORD kSpdifInLineType = MIXERLINE_COMPONENTTYPE_SRC_UNDEFINED;
 constexpr int kPlaybackDestination = 0;
+
+constexpr ItemText kTexts[] = {
+    {IDC_SPDIF_IN_FRAME, IDS_SPDIF_IN_FRAME},
+    {IDC_SPDIF_IN_ON, IDS_SPDIF_IN_ALWAYS_ON},
+    {IDC_SPDIF_IN_AUTO, IDS_SPDIF_IN_AUTO_SENSE},
+    {IDC_SPDIF_IN_OFF, IDS_SPDIF_IN_OFF},
+    {IDC_SPDIF_RATE_FRAME, IDS_SPDIF_SAMPLE_RATE_FRAME},
+    {IDC_SPDIF_COPY_FRAME, IDS_SPDIF_COPYRIGHT_FRAME},
+    {IDC_SPDIF_EMPHASIS_FRAME, IDS_SPDIF_PREEMPHASIS_FRAME},
+    {IDC_SPDIF_IN_MUTE, IDS_MUTE},
+    {IDC_SPDIF_OUT_FRAME, IDS_SPDIF_OUT_FRAME},
+    {IDC_SPDIF_OUT_DIRECT, IDS_SPDIF_OUT_DIRECT},
+    {IDC_SPDIF_OUT_OFF, IDS_SPDIF_OUT_OFF},
+    {IDC_SPDIF_OUT_COPY_BIT, IDS_SPDIF_OUT_COPYRIGHT_BIT},
+    {IDC_SPDIF_OUT_EMPHASIS, IDS_SPDIF_OUT_PREEMPHASIS},
+};
+
+// The input radios by mode: off, sensing, always on.
+static_assert(IDC_SPDIF_IN_AUTO - IDC_SPDIF_IN_OFF == kSpdifInputSensing &&
+                  IDC_SPDIF_IN_ON - IDC_SPDIF_IN_OFF == kSpdifInputOn,
+              "the input radios follow the modes");
 
 void HideAndDisable(CWnd& control)
 {
@@ -31,7 +52,7 @@ void HideAndDisable(CWnd& control)
 } // namespace
 
 CNVP4PageDigital::CNVP4PageDigital(CCardMixer* card, CPageHost* host)
-    : CCoolPropertyPage(IDD_PAGE_DIGITAL, IDS_PAGE_DIGITAL), m_card(card), m_host(host),
+    : CCardPage(IDD_PAGE_DIGITAL, IDS_PAGE_DIGITAL, card, host, kTexts),
       m_statusTimer(kSpdifStatusTimer, kSpdifStatusPeriod)
 {
 }
@@ -59,12 +80,13 @@ void CNVP4PageDigital::DoDataExchange()
 
 BOOL CNVP4PageDigital::OnInitDialog()
 {
-    CCoolPropertyPage::OnInitDialog();
-    SetTexts();
+    CCardPage::OnInitDialog();
+    // The mix radio names the software DVD source too.
+    m_outMix.SetWindowText((LoadResourceString(IDS_SPDIF_OUT_DIGITAL_MIX) + " / DVD").c_str());
     BindInputLine();
     for (int id : {IDC_SPDIF_UNUSED_LEFT, IDC_SPDIF_UNUSED_RIGHT}) {
-        ::ShowWindow(GetDlgItem(id), SW_HIDE);
-        ::EnableWindow(GetDlgItem(id), FALSE);
+        Show(id, false);
+        Enable(id, false);
     }
     m_outEmphasis.ShowWindow(SW_HIDE);
     HideAndDisable(m_outDvd);
@@ -75,27 +97,6 @@ BOOL CNVP4PageDigital::OnInitDialog()
     UpdateOutputControls();
     SpreadScheme();
     return TRUE;
-}
-
-void CNVP4PageDigital::SetTexts()
-{
-    SetItemTexts(m_hWnd, {
-        {IDC_SPDIF_IN_FRAME, IDS_SPDIF_IN_FRAME},
-        {IDC_SPDIF_IN_ON, IDS_SPDIF_IN_ALWAYS_ON},
-        {IDC_SPDIF_IN_AUTO, IDS_SPDIF_IN_AUTO_SENSE},
-        {IDC_SPDIF_IN_OFF, IDS_SPDIF_IN_OFF},
-        {IDC_SPDIF_RATE_FRAME, IDS_SPDIF_SAMPLE_RATE_FRAME},
-        {IDC_SPDIF_COPY_FRAME, IDS_SPDIF_COPYRIGHT_FRAME},
-        {IDC_SPDIF_EMPHASIS_FRAME, IDS_SPDIF_PREEMPHASIS_FRAME},
-        {IDC_SPDIF_IN_MUTE, IDS_MUTE},
-        {IDC_SPDIF_OUT_FRAME, IDS_SPDIF_OUT_FRAME},
-        {IDC_SPDIF_OUT_DIRECT, IDS_SPDIF_OUT_DIRECT},
-        {IDC_SPDIF_OUT_OFF, IDS_SPDIF_OUT_OFF},
-        {IDC_SPDIF_OUT_COPY_BIT, IDS_SPDIF_OUT_COPYRIGHT_BIT},
-        {IDC_SPDIF_OUT_EMPHASIS, IDS_SPDIF_OUT_PREEMPHASIS},
-    });
-    const std::string mix = LoadResourceString(IDS_SPDIF_OUT_DIGITAL_MIX) + " / DVD";
-    m_outMix.SetWindowText(mix.c_str());
 }
 
 void CNVP4PageDigital::BindInputLine()
@@ -118,12 +119,6 @@ void CNVP4PageDigital::BindInputLine()
     }
 }
 
-bool CNVP4PageDigital::OnSetActive()
-{
-    Refresh();
-    return CCoolPropertyPage::OnSetActive();
-}
-
 void CNVP4PageDigital::Refresh()
 {
     if (m_hWnd == nullptr)
@@ -135,15 +130,13 @@ void CNVP4PageDigital::Refresh()
 
 void CNVP4PageDigital::OnSheetVisible(bool visible)
 {
-    if (!visible)
-        m_statusTimer.Rest();
-    else if (m_statusTimer.Resume())
-        TickStatus();
+    if (m_statusTimer.FollowSheet(visible))
+        TickStatus(); // the texts are current at once, not a second later
 }
 
 void CNVP4PageDigital::UpdateStatusControls()
 {
-    const bool on = m_card->GetSpdifInputMode() != 0;
+    const bool on = m_card->GetSpdifInputMode() != kSpdifInputOff;
     if (on) {
         for (int i = 0; i < 3; ++i)
             if (!m_statusTexts[i].IsWindowEnabled()) {
@@ -163,9 +156,9 @@ void CNVP4PageDigital::UpdateStatusControls()
 void CNVP4PageDigital::SetInputRadios()
 {
     const DWORD mode = m_card->GetSpdifInputMode();
-    m_inOn.SetCheck(mode == 2 ? BST_CHECKED : BST_UNCHECKED);
-    m_inAuto.SetCheck(mode == 1 ? BST_CHECKED : BST_UNCHECKED);
-    m_inOff.SetCheck(mode == 0 ? BST_CHECKED : BST_UNCHECKED);
+    m_inOn.SetCheck(mode == kSpdifInputOn ? BST_CHECKED : BST_UNCHECKED);
+    m_inAuto.SetCheck(mode == kSpdifInputSensing ? BST_CHECKED : BST_UNCHECKED);
+    m_inOff.SetCheck(mode == kSpdifInputOff ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CNVP4PageDigital::UpdateOutputControls()
@@ -173,15 +166,15 @@ void CNVP4PageDigital::UpdateOutputControls()
     m_copyBit.SetCheck(m_card->GetSpdifCopyBit() == 0 ? BST_CHECKED : BST_UNCHECKED);
     m_copyBit.EnableWindow(m_card->IsSpdifSourceMainMix() != 0);
     const DWORD source = m_card->GetSpdifOutputSource();
-    m_outDvd.SetCheck(source == 3 ? BST_CHECKED : BST_UNCHECKED);
-    m_outDirect.SetCheck(source == 2 ? BST_CHECKED : BST_UNCHECKED);
-    m_outOff.SetCheck(source == 0 ? BST_CHECKED : BST_UNCHECKED);
-    m_outMix.SetCheck(source == 1 ? BST_CHECKED : BST_UNCHECKED);
+    m_outDvd.SetCheck(source == kSpdifOutputSoftwareDvd ? BST_CHECKED : BST_UNCHECKED);
+    m_outDirect.SetCheck(source == kSpdifOutputInput ? BST_CHECKED : BST_UNCHECKED);
+    m_outOff.SetCheck(source == kSpdifOutputOff ? BST_CHECKED : BST_UNCHECKED);
+    m_outMix.SetCheck(source == kSpdifOutputMainMix ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CNVP4PageDigital::TickStatus()
 {
-    if (m_card->GetSpdifInputMode() == 0)
+    if (m_card->GetSpdifInputMode() == kSpdifInputOff)
         return;
     const bool read = m_card->ReadSpdifInputStatus() != 0;
     const SpdifStatusTexts texts = SpdifStatusTextsFor(read, m_card->GetSpdifInputStatus());
@@ -194,10 +187,6 @@ void CNVP4PageDigital::TickStatus()
 LRESULT CNVP4PageDigital::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_COMMAND:
-        if (lParam != 0 && HIWORD(wParam) == BN_CLICKED)
-            OnCommand(LOWORD(wParam));
-        break;
     case WM_TIMER:
         if (wParam == kSpdifStatusTimer) {
             if (m_statusTimer.KeepTicking())
@@ -218,7 +207,7 @@ LRESULT CNVP4PageDigital::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CCoolPropertyPage::WindowProc(message, wParam, lParam);
 }
 
-void CNVP4PageDigital::OnCommand(UINT id)
+bool CNVP4PageDigital::OnClicked(UINT id)
 {
     switch (id) {
     case IDC_SPDIF_IN_OFF:
@@ -227,21 +216,24 @@ void CNVP4PageDigital::OnCommand(UINT id)
         m_card->SetSpdifInputMode(id - IDC_SPDIF_IN_OFF);
         SetInputRadios();
         UpdateStatusControls();
-        break;
+        return true;
     case IDC_SPDIF_OUT_DVD:
     case IDC_SPDIF_OUT_DIRECT:
     case IDC_SPDIF_OUT_MIX:
     case IDC_SPDIF_OUT_OFF:
-        m_card->SetSpdifOutputSource(id == IDC_SPDIF_OUT_DIRECT ? 2 : id == IDC_SPDIF_OUT_OFF ? 0 : 1);
+        // The software DVD source is not offered: its radio chooses the mix.
+        m_card->SetSpdifOutputSource(id == IDC_SPDIF_OUT_DIRECT ? kSpdifOutputInput
+                                     : id == IDC_SPDIF_OUT_OFF  ? kSpdifOutputOff
+                                                                : kSpdifOutputMainMix);
         UpdateOutputControls();
-        break;
+        return true;
     case IDC_SPDIF_OUT_COPY_BIT:
         m_card->SetSpdifCopyPermitted(m_copyBit.GetCheck() == BST_CHECKED ? 0 : 1);
-        break;
+        return true;
     case IDC_SPDIF_OUT_EMPHASIS:
         m_card->SetSpdifPreemphasis(m_outEmphasis.GetCheck() == BST_CHECKED ? 1 : 0);
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
 }

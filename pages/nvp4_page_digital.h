@@ -9,15 +9,12 @@
 
 #include "mixer/controls/mixer_button.h"
 #include "mixer/controls/mixer_slider_ex.h"
+#include "pages/card_page.h"
 #include "pages/visible_timer.h"
 #include "skin/controls/cool_button.h"
-#include "skin/containers/cool_property_page.h"
 #include "skin/controls/cool_static.h"
 
-class CCardMixer;
-class CPageHost;
-
-class CNVP4PageDigital : public CCoolPropertyPage {
+class CNVP4PageDigital : public CCardPage {
 public:
     static const CRuntimeClass classCNVP4PageDigital;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCNVP4PageDigital; }
@@ -25,7 +22,6 @@ public:
     CNVP4PageDigital(CCardMixer* card, CPageHost* host);
 
     BOOL OnInitDialog() override;
-    bool OnSetActive() override;
     void Refresh() override;
     void OnSheetVisible(bool visible) override;
 
@@ -39,17 +35,13 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange() override;
+    bool OnClicked(UINT id) override;
 
 private:
-    void SetTexts();
     void BindInputLine();
     void UpdateStatusControls();
     void SetInputRadios();
     void UpdateOutputControls();
-    void OnCommand(UINT id);
-
-    CCardMixer* m_card;
-    CPageHost* m_host;
 
     CCoolButton m_inFrame, m_inOn, m_inAuto, m_inOff;
     CCoolButton m_statusFrames[3];

@@ -8,11 +8,10 @@
 #include "pages/card_page_timers.h"
 #include "pages/eq_band_scale.h"
 #include "pages/eq_meter.h"
-#include "pages/page_texts.h"
 #include "platform/resource_string.h"
 #include "string_ids.h"
 
-const CRuntimeClass CNVP4PageEQ::classCNVP4PageEQ("CNVP4PageEQ", &CCoolPropertyPage::classCCoolPropertyPage);
+const CRuntimeClass CNVP4PageEQ::classCNVP4PageEQ("CNVP4PageEQ", &CCardPage::classCCardPage);
 
 namespace {
 
@@ -22,11 +21,21 @@ constexpr int kScaleIds[] = {IDC_EQ_SCALE_TOP,    IDC_EQ_SCALE_HZ,           IDC
                              IDC_EQ_SCALE_BOTTOM, IDC_EQ_SCALE_MIDDLE_RIGHT, IDC_EQ_SCALE_DB};
 constexpr int kTipWidth = 300; // pixels; the description wraps
 
+constexpr ItemText kTexts[] = {
+    {IDC_EQ_FRAME, IDS_EQ_FRAME},
+    {IDC_EQ_ENABLE, IDS_EQ_ENABLE},
+    {IDC_EQ_PRESETS_FRAME, IDS_EQ_PRESETS_FRAME},
+    {IDC_EQ_ADD, IDS_PRESET_ADD},
+    {IDC_EQ_SAVE, IDS_PRESET_SAVE},
+    {IDC_EQ_DELETE, IDS_PRESET_DELETE},
+    {IDC_EQ_RESTORE, IDS_PRESET_RESTORE},
+};
+
 } // namespace
 
 CNVP4PageEQ::CNVP4PageEQ(CCardMixer* card, CPageHost* host)
-    : CCoolPropertyPage(IDD_PAGE_EQ, IDS_PAGE_EQ), m_card(card), m_host(host),
-      m_peakTimer(kEqPeakMeterTimer, kEqPeakMeterPeriod)
+    : CCardPage(IDD_PAGE_EQ, IDS_PAGE_EQ, card, host, kTexts),
+      m_presets(*this, &CCardMixer::IsUsableEqSetName, false), m_peakTimer(kEqPeakMeterTimer, kEqPeakMeterPeriod)
 {
 }
 
@@ -36,11 +45,7 @@ void CNVP4PageEQ::DoDataExchange()
     AttachItem(IDC_EQ_ENABLE, m_enable);
     AttachItem(IDC_EQ_PEAK_METERS, m_peakMeters);
     AttachItem(IDC_EQ_PRESETS_FRAME, m_presetsFrame);
-    AttachItem(IDC_EQ_PRESET, m_presets);
-    AttachItem(IDC_EQ_ADD, m_add);
-    AttachItem(IDC_EQ_SAVE, m_save);
-    AttachItem(IDC_EQ_DELETE, m_delete);
-    AttachItem(IDC_EQ_RESTORE, m_restore);
+    m_presets.Attach(*this, {IDC_EQ_PRESET, IDC_EQ_ADD, IDC_EQ_SAVE, IDC_EQ_RESTORE, IDC_EQ_DELETE});
     for (int band = 0; band < kBandCount; ++band) {
         AttachItem(IDC_EQ_BAND_FIRST + band, m_bands[band]);
         AttachItem(IDC_EQ_FREQUENCY_FIRST + band, m_frequencies[band]);
@@ -52,9 +57,8 @@ void CNVP4PageEQ::DoDataExchange()
 
 BOOL CNVP4PageEQ::OnInitDialog()
 {
-    CCoolPropertyPage::OnInitDialog();
-    SetTexts();
-    m_presets.SendMessage(CB_LIMITTEXT, kPresetNameLimit);
+    CCardPage::OnInitDialog();
+    m_presets.Names().SendMessage(CB_LIMITTEXT, kPresetNameLimit);
 
     // Switched off and on again, the driver gets the current set once more.
     const bool enabled = m_card->IsEqEnabled() != 0;
@@ -65,8 +69,9 @@ BOOL CNVP4PageEQ::OnInitDialog()
     m_enable.SetCheck(enabled ? BST_CHECKED : BST_UNCHECKED);
     EnableBandControls(enabled);
 
-    FillPresets();
-    SelectCurrentSet();
+    // Save and Restore follow the same rule as after every refresh: enabled
+    // exactly while the current set differs from its preset.
+    m_presets.Refresh();
     for (CAudioSlider& slider : m_bands) {
         slider.SetRange(kEqSliderMinimum, kEqSliderMaximum);
         slider.SetTicFreq(kEqSliderTickFrequency);
@@ -74,33 +79,12 @@ BOOL CNVP4PageEQ::OnInitDialog()
     }
     ShowGains();
 
-    // Save and Restore follow the same rule as after every refresh: enabled
-    // exactly while the current set differs from its preset.
-    m_add.EnableWindow(false);
-    m_modified = m_card->IsEqSetUnchanged() == 0;
-    m_save.EnableWindow(m_modified);
-    m_restore.EnableWindow(m_modified);
-    EnableDeleteByCount();
-
     m_peakMeters.SetCheck(m_card->GetEqPeakMeters() ? BST_CHECKED : BST_UNCHECKED);
     UpdatePeakMeters();
     ShowSilence();
     CreateTooltip();
     SpreadScheme();
     return TRUE;
-}
-
-void CNVP4PageEQ::SetTexts()
-{
-    SetItemTexts(m_hWnd, {
-        {IDC_EQ_FRAME, IDS_EQ_FRAME},
-        {IDC_EQ_ENABLE, IDS_EQ_ENABLE},
-        {IDC_EQ_PRESETS_FRAME, IDS_EQ_PRESETS_FRAME},
-        {IDC_EQ_ADD, IDS_PRESET_ADD},
-        {IDC_EQ_SAVE, IDS_PRESET_SAVE},
-        {IDC_EQ_DELETE, IDS_PRESET_DELETE},
-        {IDC_EQ_RESTORE, IDS_PRESET_RESTORE},
-    });
 }
 
 void CNVP4PageEQ::EnableBandControls(bool enable)
@@ -113,24 +97,6 @@ void CNVP4PageEQ::EnableBandControls(bool enable)
     for (CCoolStatic& label : m_scale)
         label.EnableWindow(enable);
     m_peakMeters.EnableWindow(enable);
-}
-
-void CNVP4PageEQ::FillPresets()
-{
-    m_presets.ResetContent();
-    for (int i = 0; i < m_card->GetEqSetCount(); ++i)
-        if (const char* name = m_card->GetEqSetName(i))
-            m_presets.AddString(name);
-}
-
-int CNVP4PageEQ::SelectCurrentSet()
-{
-    // Exactly the current set: a prefix search would take "Rock" for "Rock 2" and
-    // then make it the current set.
-    const int index = m_presets.FindStringExact(-1, m_card->CurrentEqSetName());
-    if (index >= 0)
-        m_presets.SetCurSel(index);
-    return index;
 }
 
 void CNVP4PageEQ::ShowGains()
@@ -147,11 +113,6 @@ void CNVP4PageEQ::ShowGain(int band, int gain)
         slider.Invalidate(false);
     }
     m_gains[band].SetWindowText(EqGainLabel(gain).c_str());
-}
-
-void CNVP4PageEQ::EnableDeleteByCount()
-{
-    m_delete.EnableWindow(m_card->GetEqSetCount() > 1);
 }
 
 void CNVP4PageEQ::CreateTooltip()
@@ -171,12 +132,6 @@ void CNVP4PageEQ::CreateTooltip()
     ::SendMessageA(m_tooltip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
 }
 
-bool CNVP4PageEQ::OnSetActive()
-{
-    Refresh();
-    return CCoolPropertyPage::OnSetActive();
-}
-
 bool CNVP4PageEQ::OnDeactivate()
 {
     m_peakTimer.Want(m_hWnd, false);
@@ -185,10 +140,7 @@ bool CNVP4PageEQ::OnDeactivate()
 
 void CNVP4PageEQ::OnSheetVisible(bool visible)
 {
-    if (visible)
-        m_peakTimer.Resume();
-    else
-        m_peakTimer.Rest();
+    m_peakTimer.FollowSheet(visible);
 }
 
 void CNVP4PageEQ::Refresh()
@@ -200,27 +152,16 @@ void CNVP4PageEQ::Refresh()
     EnableBandControls(enabled);
     // The meters come back with the page (deactivation stopped them).
     UpdatePeakMeters();
-    FillPresets();
-    const int index = SelectCurrentSet();
-    if (index < 0)
-        return;
-    m_card->LoadEqSet(m_presets.GetLBText(index).c_str(), false);
-    m_modified = m_card->IsEqSetUnchanged() == 0;
-    m_add.EnableWindow(false);
-    m_save.EnableWindow(m_modified);
-    m_restore.EnableWindow(m_modified);
-    EnableDeleteByCount();
-    m_newName = false;
+    m_presets.Refresh();
+    const std::string selected = m_presets.SelectedName();
+    if (!selected.empty())
+        m_card->LoadEqSet(selected.c_str(), false);
     ShowGains();
 }
 
 LRESULT CNVP4PageEQ::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_COMMAND:
-        if (lParam != 0)
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
-        break;
     case WM_VSCROLL:
         if (lParam != 0)
             OnBandScrolled(reinterpret_cast<HWND>(lParam));
@@ -251,26 +192,18 @@ LRESULT CNVP4PageEQ::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CCoolPropertyPage::WindowProc(message, wParam, lParam);
 }
 
-void CNVP4PageEQ::OnCommand(UINT id, UINT code)
+bool CNVP4PageEQ::OnClicked(UINT id)
 {
-    if (id == IDC_EQ_PRESET) {
-        if (code == CBN_EDITCHANGE)
-            OnPresetTextChanged();
-        else if (code == CBN_SELCHANGE)
-            LoadSelectedPreset();
-        return;
-    }
-    if (code != BN_CLICKED)
-        return;
     switch (id) {
-    case IDC_EQ_ENABLE: OnEnableClicked(); break;
-    case IDC_EQ_PEAK_METERS: OnPeakMetersClicked(); break;
-    case IDC_EQ_ADD: OnAdd(); break;
-    case IDC_EQ_SAVE: OnSave(); break;
-    case IDC_EQ_DELETE: OnDelete(); break;
-    case IDC_EQ_RESTORE: OnRestore(); break;
-    default: break;
+    case IDC_EQ_ENABLE: OnEnableClicked(); return true;
+    case IDC_EQ_PEAK_METERS: OnPeakMetersClicked(); return true;
+    default: return m_presets.OnClicked(id);
     }
+}
+
+bool CNVP4PageEQ::OnCommand(UINT id, UINT code)
+{
+    return m_presets.OnCommand(id, code);
 }
 
 void CNVP4PageEQ::OnEnableClicked()
@@ -300,107 +233,28 @@ void CNVP4PageEQ::OnBandScrolled(HWND slider)
     if (gain == m_card->GetEqBandGain(band))
         return;
     m_card->SetEqBandGain(band, gain);
-    if (!m_modified && !m_newName) {
-        m_modified = true;
-        m_save.EnableWindow(true);
-        m_restore.EnableWindow(true);
-    }
+    m_presets.OnValuesChanged();
 }
 
-void CNVP4PageEQ::OnPresetTextChanged()
-{
-    const std::string text = m_presets.GetWindowText();
-    if (m_presets.FindStringExact(-1, text.c_str()) < 0) {
-        m_add.EnableWindow(!text.empty());
-        if (m_newName)
-            return;
-        m_newName = true;
-        m_modified = false;
-        m_delete.EnableWindow(false);
-        m_save.EnableWindow(false);
-        m_restore.EnableWindow(false);
-        return;
-    }
-    m_newName = false;
-    m_modified = true;
-    m_add.EnableWindow(false);
-    EnableDeleteByCount();
-    m_save.EnableWindow(true);
-    m_restore.EnableWindow(true);
-}
+int CNVP4PageEQ::PresetCount() const { return m_card->GetEqSetCount(); }
+const char* CNVP4PageEQ::PresetName(int index) const { return m_card->GetEqSetName(index); }
+const char* CNVP4PageEQ::CurrentPresetName() const { return m_card->CurrentEqSetName(); }
+bool CNVP4PageEQ::IsPresetUnchanged() { return m_card->IsEqSetUnchanged() != 0; }
 
-void CNVP4PageEQ::LoadSelectedPreset()
+void CNVP4PageEQ::LoadPreset(const char* name)
 {
-    const int index = m_presets.GetCurSel();
-    if (index < 0)
-        return;
-    m_card->LoadEqSet(m_presets.GetLBText(index).c_str(), true);
-    m_add.EnableWindow(false);
-    m_save.EnableWindow(false);
-    m_restore.EnableWindow(false);
-    EnableDeleteByCount();
-    m_modified = false;
-    m_newName = false;
+    m_card->LoadEqSet(name, true);
     ShowGains();
 }
 
-int CNVP4PageEQ::ChosenPreset()
+bool CNVP4PageEQ::SavePreset(const char* name)
 {
-    const int named = m_presets.FindStringExact(-1, m_presets.GetWindowText().c_str());
-    if (named >= 0 && named != m_presets.GetCurSel())
-        m_presets.SetCurSel(named);
-    return m_presets.GetCurSel();
+    // Without a name the card saves under the current set's.
+    m_card->SaveEqSet(name);
+    return true;
 }
 
-void CNVP4PageEQ::OnAdd()
-{
-    if (!m_newName)
-        return;
-    const std::string name = m_presets.GetWindowText();
-    m_newName = false;
-    m_modified = false;
-    m_add.EnableWindow(false);
-    m_card->SaveEqSet(name.c_str());
-    FillPresets();
-    SelectCurrentSet();
-    EnableDeleteByCount();
-}
-
-void CNVP4PageEQ::OnSave()
-{
-    // The preset the edit field names is the one saved (the current set's own
-    // name when the field shows it).
-    const int index = ChosenPreset();
-    if (index >= 0)
-        m_card->SaveEqSet(m_presets.GetLBText(index).c_str());
-    else
-        m_card->SaveEqSet(nullptr);
-    m_save.EnableWindow(false);
-    m_restore.EnableWindow(false);
-    m_modified = false;
-}
-
-void CNVP4PageEQ::OnDelete()
-{
-    const std::string question = LoadResourceString(IDS_CONFIRM_DELETE_PRESET);
-    const std::string caption = LoadResourceString(IDS_SHORT_NAME);
-    if (MessageBox(question.c_str(), caption.c_str(), MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
-        return;
-    // The preset the edit field names goes (the current set when it names none).
-    const int index = ChosenPreset();
-    const std::string name = index >= 0 ? m_presets.GetLBText(index) : std::string();
-    m_card->DeleteEqSet(name.empty() ? nullptr : name.c_str());
-    FillPresets();
-    SelectCurrentSet();
-    LoadSelectedPreset();
-    EnableDeleteByCount();
-}
-
-void CNVP4PageEQ::OnRestore()
-{
-    ChosenPreset();
-    LoadSelectedPreset();
-}
+void CNVP4PageEQ::DeletePreset(const char* name) { m_card->DeleteEqSet(name); }
 
 std::string CNVP4PageEQ::TipTextFor(UINT controlId)
 {

@@ -9,17 +9,14 @@
 
 #include <string>
 
+#include "pages/card_page.h"
+#include "pages/named_preset_editor.h"
 #include "pages/visible_timer.h"
 #include "skin/controls/audio_slider.h"
 #include "skin/controls/cool_button.h"
-#include "skin/controls/cool_combo_box.h"
-#include "skin/containers/cool_property_page.h"
 #include "skin/controls/cool_static.h"
 
-class CCardMixer;
-class CPageHost;
-
-class CNVP4PageEQ : public CCoolPropertyPage {
+class CNVP4PageEQ : public CCardPage, private CNamedPresets {
 public:
     static const CRuntimeClass classCNVP4PageEQ;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCNVP4PageEQ; }
@@ -30,13 +27,12 @@ public:
     CNVP4PageEQ(CCardMixer* card, CPageHost* host);
 
     BOOL OnInitDialog() override;
-    bool OnSetActive() override;
     bool OnDeactivate() override;
     void Refresh() override;
     void OnSheetVisible(bool visible) override;
 
-    bool IsModified() const { return m_modified; }
-    bool IsNewName() const { return m_newName; }
+    bool IsModified() const { return m_presets.IsModified(); }
+    bool IsNewName() const { return m_presets.IsNewName(); }
     bool IsPeakTimerRunning() const { return m_peakTimer.IsRunning(); }
     bool IsPeakTimerWanted() const { return m_peakTimer.IsWanted(); }
     CAudioSlider& Band(int band) { return m_bands[band]; }
@@ -46,48 +42,40 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange() override;
+    bool OnClicked(UINT id) override;
+    bool OnCommand(UINT id, UINT code) override;
 
 private:
-    void SetTexts();
+    // CNamedPresets: the card's equalizer presets.
+    int PresetCount() const override;
+    const char* PresetName(int index) const override;
+    const char* CurrentPresetName() const override;
+    bool IsPresetUnchanged() override;
+    void LoadPreset(const char* name) override;
+    bool SavePreset(const char* name) override;
+    void DeletePreset(const char* name) override;
+
     void EnableBandControls(bool enable);
-    void FillPresets();
-    // Selects the current set's entry; -1 when the list has none of that name.
-    int SelectCurrentSet();
     void ShowGains();
     void ShowGain(int band, int gain);
-    void EnableDeleteByCount();
     void CreateTooltip();
 
-    void OnCommand(UINT id, UINT code);
     void OnEnableClicked();
     void OnPeakMetersClicked();
     void OnBandScrolled(HWND slider);
-    void OnPresetTextChanged();
-    void LoadSelectedPreset();
-    void OnAdd();
-    void OnSave();
-    void OnDelete();
-    void OnRestore();
-    // The entry the edit field names exactly, made the selection; else the selection.
-    int ChosenPreset();
     bool OnTooltipText(NMHDR* header);
 
     void UpdatePeakMeters();
     void ShowSilence();
     void OnPeakTick();
 
-    CCardMixer* m_card;
-    CPageHost* m_host;
-
-    CCoolButton m_frame, m_enable, m_peakMeters, m_presetsFrame, m_add, m_save, m_delete, m_restore;
-    CCoolComboBox m_presets;
+    CCoolButton m_frame, m_enable, m_peakMeters, m_presetsFrame;
+    CNamedPresetEditor m_presets;
     CAudioSlider m_bands[kBandCount];
     CCoolStatic m_frequencies[kBandCount];
     CCoolStatic m_gains[kBandCount];
     CCoolStatic m_scale[6];
 
-    bool m_modified = false;
-    bool m_newName = false;
     CVisibleTimer m_peakTimer;
     int m_peakMarks[kBandCount] = {};
     HWND m_tooltip = nullptr;

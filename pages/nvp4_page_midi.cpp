@@ -8,22 +8,36 @@
 #include "dialogs/midi_ids.h"
 #include "driver/card_mixer.h"
 #include "platform/common_dialogs.h"
-#include "pages/page_texts.h"
 #include "platform/resource_string.h"
 #include "platform/wait_cursor.h"
 #include "string_ids.h"
 
-const CRuntimeClass CNVP4PageMidi::classCNVP4PageMidi("CNVP4PageMidi", &CCoolPropertyPage::classCCoolPropertyPage);
+const CRuntimeClass CNVP4PageMidi::classCNVP4PageMidi("CNVP4PageMidi", &CCardPage::classCCardPage);
 
 namespace {
 
 // The last software entry; it and anything above it is shown as that entry.
 constexpr DWORD kLargestSoftwareLimit = 976;
 
+constexpr ItemText kTexts[] = {
+    {IDC_MIDI_FRAME, IDS_MIDI_FRAME},
+    {IDC_MIDI_ALLOCATION_FRAME, IDS_MIDI_VOICE_ALLOCATION},
+    {IDC_MIDI_ALLOC_DYNAMIC, IDS_MIDI_ALLOC_DYNAMIC},
+    {IDC_MIDI_ALLOC_DLS, IDS_MIDI_ALLOC_DLS},
+    {IDC_MIDI_PROCESSING_FRAME, IDS_MIDI_VOICE_PROCESSING},
+    {IDC_MIDI_HW_LABEL, IDS_MIDI_HW_VOICES},
+    {IDC_MIDI_SW_LABEL, IDS_MIDI_SW_VOICES},
+    {IDC_MIDI_SAMPLE_SET_FRAME, IDS_MIDI_SAMPLE_SET_FRAME},
+    {IDC_MIDI_RESIDENT, IDS_MIDI_MEMORY_RESIDENT},
+    {IDC_MIDI_DEFAULT_SET, IDS_MIDI_DEFAULT_SET},
+    {IDC_MIDI_CUSTOM_SET, IDS_MIDI_CUSTOM_SET},
+    {IDC_MIDI_BROWSE, IDS_MIDI_BROWSE},
+};
+
 } // namespace
 
 CNVP4PageMidi::CNVP4PageMidi(CCardMixer* card, CPageHost* host)
-    : CCoolPropertyPage(IDD_PAGE_MIDI, IDS_PAGE_MIDI), m_card(card), m_host(host)
+    : CCardPage(IDD_PAGE_MIDI, IDS_PAGE_MIDI, card, host, kTexts)
 {
 }
 
@@ -48,8 +62,7 @@ void CNVP4PageMidi::DoDataExchange()
 
 BOOL CNVP4PageMidi::OnInitDialog()
 {
-    CCoolPropertyPage::OnInitDialog();
-    SetTexts();
+    CCardPage::OnInitDialog();
     DWORD minimum = 0, maximum = 0;
     m_card->GetHwVoiceRange(minimum, maximum);
     Fill(m_hwVoices, HardwareVoiceEntries(minimum, maximum));
@@ -60,24 +73,6 @@ BOOL CNVP4PageMidi::OnInitDialog()
     return TRUE;
 }
 
-void CNVP4PageMidi::SetTexts()
-{
-    SetItemTexts(m_hWnd, {
-        {IDC_MIDI_FRAME, IDS_MIDI_FRAME},
-        {IDC_MIDI_ALLOCATION_FRAME, IDS_MIDI_VOICE_ALLOCATION},
-        {IDC_MIDI_ALLOC_DYNAMIC, IDS_MIDI_ALLOC_DYNAMIC},
-        {IDC_MIDI_ALLOC_DLS, IDS_MIDI_ALLOC_DLS},
-        {IDC_MIDI_PROCESSING_FRAME, IDS_MIDI_VOICE_PROCESSING},
-        {IDC_MIDI_HW_LABEL, IDS_MIDI_HW_VOICES},
-        {IDC_MIDI_SW_LABEL, IDS_MIDI_SW_VOICES},
-        {IDC_MIDI_SAMPLE_SET_FRAME, IDS_MIDI_SAMPLE_SET_FRAME},
-        {IDC_MIDI_RESIDENT, IDS_MIDI_MEMORY_RESIDENT},
-        {IDC_MIDI_DEFAULT_SET, IDS_MIDI_DEFAULT_SET},
-        {IDC_MIDI_CUSTOM_SET, IDS_MIDI_CUSTOM_SET},
-        {IDC_MIDI_BROWSE, IDS_MIDI_BROWSE},
-    });
-}
-
 void CNVP4PageMidi::Fill(CCoolComboBox& list, const std::vector<VoiceListEntry>& entries)
 {
     list.ResetContent();
@@ -86,12 +81,6 @@ void CNVP4PageMidi::Fill(CCoolComboBox& list, const std::vector<VoiceListEntry>&
         if (index >= 0)
             list.SetItemData(index, entry.limit);
     }
-}
-
-bool CNVP4PageMidi::OnSetActive()
-{
-    Refresh();
-    return CCoolPropertyPage::OnSetActive();
 }
 
 void CNVP4PageMidi::Refresh()
@@ -166,45 +155,37 @@ void CNVP4PageMidi::ShowSetFile()
     m_setFile.SetWindowText(FileNameOf(m_card->GetCustomSetFile()).c_str());
 }
 
-LRESULT CNVP4PageMidi::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+bool CNVP4PageMidi::OnCommand(UINT id, UINT code)
 {
-    if (message == WM_COMMAND && lParam != 0)
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-    return CCoolPropertyPage::WindowProc(message, wParam, lParam);
+    if (code != CBN_SELCHANGE || (id != IDC_MIDI_HW_VOICES && id != IDC_MIDI_SW_VOICES))
+        return false;
+    OnListChanged(id == IDC_MIDI_HW_VOICES ? m_hwVoices : m_swVoices, id == IDC_MIDI_HW_VOICES);
+    return true;
 }
 
-void CNVP4PageMidi::OnCommand(UINT id, UINT code)
+bool CNVP4PageMidi::OnClicked(UINT id)
 {
-    if (code == CBN_SELCHANGE) {
-        if (id == IDC_MIDI_HW_VOICES)
-            OnListChanged(m_hwVoices, true);
-        else if (id == IDC_MIDI_SW_VOICES)
-            OnListChanged(m_swVoices, false);
-        return;
-    }
-    if (code != BN_CLICKED)
-        return;
     CWaitCursor wait;
     switch (id) {
     case IDC_MIDI_ALLOC_DYNAMIC:
     case IDC_MIDI_ALLOC_DLS:
         m_card->SetVoiceAllocation(m_dls.GetCheck() == BST_CHECKED ? 1 : 0);
-        break;
+        return true;
     case IDC_MIDI_RESIDENT:
         m_card->SetSampleSetResident(m_resident.GetCheck() == BST_CHECKED ? 1 : 0);
-        break;
+        return true;
     case IDC_MIDI_DEFAULT_SET:
         m_card->SetUseDefaultSet(1);
         SetSetRadios();
-        break;
+        return true;
     case IDC_MIDI_CUSTOM_SET:
         OnCustomSet();
-        break;
+        return true;
     case IDC_MIDI_BROWSE:
         Browse();
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
 }
 

@@ -9,16 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "pages/card_page.h"
 #include "pages/voice_lists.h"
 #include "skin/controls/cool_button.h"
 #include "skin/controls/cool_combo_box.h"
-#include "skin/containers/cool_property_page.h"
 #include "skin/controls/cool_static.h"
 
-class CCardMixer;
-class CPageHost;
-
-class CNVP4PageMidi : public CCoolPropertyPage {
+class CNVP4PageMidi : public CCardPage {
 public:
     static const CRuntimeClass classCNVP4PageMidi;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCNVP4PageMidi; }
@@ -26,7 +23,6 @@ public:
     CNVP4PageMidi(CCardMixer* card, CPageHost* host);
 
     BOOL OnInitDialog() override;
-    bool OnSetActive() override;
     void Refresh() override;
 
     CCoolComboBox& HardwareList() { return m_hwVoices; }
@@ -36,23 +32,19 @@ public:
     static std::string FileNameOf(const char* path);
 
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange() override;
+    bool OnClicked(UINT id) override;
+    bool OnCommand(UINT id, UINT code) override;
 
 private:
-    void SetTexts();
     static void Fill(CCoolComboBox& list, const std::vector<VoiceListEntry>& entries);
     void RefreshHardware();
     void RefreshSoftware();
     void SetSetRadios();
     void ShowSetFile();
-    void OnCommand(UINT id, UINT code);
     void OnListChanged(CCoolComboBox& list, bool hardware);
     void OnCustomSet();
     void Browse();
-
-    CCardMixer* m_card;
-    CPageHost* m_host;
 
     CCoolButton m_frame, m_allocationFrame, m_dynamic, m_dls, m_processingFrame, m_setFrame;
     CCoolButton m_resident, m_defaultSet, m_customSet, m_browse;

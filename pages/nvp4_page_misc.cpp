@@ -17,10 +17,21 @@
 #include "skin/containers/cool_property_sheet.h"
 #include "string_ids.h"
 
-const CRuntimeClass CNVP4PageMisc::classCNVP4PageMisc("CNVP4PageMisc", &CCoolPropertyPage::classCCoolPropertyPage);
+const CRuntimeClass CNVP4PageMisc::classCNVP4PageMisc("CNVP4PageMisc", &CCardPage::classCCardPage);
+
+namespace {
+
+constexpr ItemText kTexts[] = {
+    {IDC_MISC_PRESETS_FRAME, IDS_MISC_PRESETS_FRAME},   {IDC_MISC_LOAD, IDS_MISC_LOAD},
+    {IDC_MISC_SAVE, IDS_MISC_SAVE},                     {IDC_MISC_SHOW_TASKBAR_ICON, IDS_MISC_SHOW_TASKBAR_ICON},
+    {IDC_MISC_GLOBAL_HOTKEYS, IDS_MISC_GLOBAL_HOTKEYS}, {IDC_MISC_COLOR_SETUP, IDS_MISC_COLOR_SETUP},
+    {IDC_MISC_ABOUT_FRAME, IDS_MISC_ABOUT_FRAME},
+};
+
+} // namespace
 
 CNVP4PageMisc::CNVP4PageMisc(CCardMixer* card, CPageHost* host)
-    : CCoolPropertyPage(IDD_PAGE_MISC, IDS_PAGE_MISC), m_card(card), m_host(host)
+    : CCardPage(IDD_PAGE_MISC, IDS_PAGE_MISC, card, host, kTexts)
 {
 }
 
@@ -40,9 +51,8 @@ void CNVP4PageMisc::DoDataExchange()
 
 BOOL CNVP4PageMisc::OnInitDialog()
 {
-    CCoolPropertyPage::OnInitDialog();
+    CCardPage::OnInitDialog();
     m_aboutText.SetWindowText(AboutText().c_str());
-    SetTexts();
     Refresh();
     SpreadScheme();
     return TRUE;
@@ -60,21 +70,6 @@ std::string CNVP4PageMisc::AboutText()
     return text.data();
 }
 
-void CNVP4PageMisc::SetTexts()
-{
-    const struct {
-        CWnd* control;
-        UINT text;
-    } texts[] = {
-        {&m_presetsFrame, IDS_MISC_PRESETS_FRAME},     {&m_load, IDS_MISC_LOAD},
-        {&m_save, IDS_MISC_SAVE},                      {&m_showTaskbarIcon, IDS_MISC_SHOW_TASKBAR_ICON},
-        {&m_globalHotkeys, IDS_MISC_GLOBAL_HOTKEYS},   {&m_colorSetup, IDS_MISC_COLOR_SETUP},
-        {&m_aboutFrame, IDS_MISC_ABOUT_FRAME},
-    };
-    for (const auto& item : texts)
-        item.control->SetWindowText(CWinApp::LoadString(item.text).c_str());
-}
-
 void CNVP4PageMisc::Refresh()
 {
     if (m_hWnd == nullptr)
@@ -84,32 +79,29 @@ void CNVP4PageMisc::Refresh()
     m_globalHotkeys.SetCheck(ReadGlobalHotKeysSwitch() ? BST_CHECKED : BST_UNCHECKED);
 }
 
-LRESULT CNVP4PageMisc::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+bool CNVP4PageMisc::OnClicked(UINT id)
 {
-    if (message == WM_COMMAND && lParam != 0 && HIWORD(wParam) == BN_CLICKED) {
-        switch (LOWORD(wParam)) {
-        case IDC_MISC_LOAD:
-            if (m_host != nullptr)
-                m_host->LoadSettingsFile();
-            return 0;
-        case IDC_MISC_SAVE:
-            if (m_host != nullptr)
-                m_host->SaveSettingsFile();
-            return 0;
-        case IDC_MISC_SHOW_TASKBAR_ICON:
-            OnShowTaskbarIcon();
-            return 0;
-        case IDC_MISC_GLOBAL_HOTKEYS:
-            OnGlobalHotkeys();
-            return 0;
-        case IDC_MISC_COLOR_SETUP:
-            OnColorSetup();
-            return 0;
-        default:
-            break;
-        }
+    switch (id) {
+    case IDC_MISC_LOAD:
+        if (m_host != nullptr)
+            m_host->LoadSettingsFile();
+        return true;
+    case IDC_MISC_SAVE:
+        if (m_host != nullptr)
+            m_host->SaveSettingsFile();
+        return true;
+    case IDC_MISC_SHOW_TASKBAR_ICON:
+        OnShowTaskbarIcon();
+        return true;
+    case IDC_MISC_GLOBAL_HOTKEYS:
+        OnGlobalHotkeys();
+        return true;
+    case IDC_MISC_COLOR_SETUP:
+        OnColorSetup();
+        return true;
+    default:
+        return false;
     }
-    return CCoolPropertyPage::WindowProc(message, wParam, lParam);
 }
 
 void CNVP4PageMisc::OnShowTaskbarIcon()

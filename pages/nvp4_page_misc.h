@@ -7,13 +7,10 @@
 #include <string>
 
 #include "skin/controls/cool_button.h"
-#include "skin/containers/cool_property_page.h"
+#include "pages/card_page.h"
 #include "skin/controls/cool_static.h"
 
-class CCardMixer;
-class CPageHost;
-
-class CNVP4PageMisc : public CCoolPropertyPage {
+class CNVP4PageMisc : public CCardPage {
 public:
     static const CRuntimeClass classCNVP4PageMisc;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCNVP4PageMisc; }
@@ -28,13 +25,9 @@ public:
 
 protected:
     void DoDataExchange() override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    CCardMixer* m_card;
-    CPageHost* m_host;
+    bool OnClicked(UINT id) override;
 
 private:
-    void SetTexts();
     void OnShowTaskbarIcon();
     void OnGlobalHotkeys();
     void OnColorSetup();

@@ -15,12 +15,14 @@ constexpr int kPlayback = 0;
 // The boost box's text where the string table has none.
 constexpr char kBoostText[] = "Boost";
 
+constexpr ItemText kTexts[] = {{IDC_PLAYBACK_FRAME, IDS_PLAYBACK_FRAME}};
+
 } // namespace
 
-const CRuntimeClass CNVP4PagePlayback::classCNVP4PagePlayback("CNVP4PagePlayback", &CCoolPropertyPage::classCCoolPropertyPage);
+const CRuntimeClass CNVP4PagePlayback::classCNVP4PagePlayback("CNVP4PagePlayback", &CCardPage::classCCardPage);
 
 CNVP4PagePlayback::CNVP4PagePlayback(CCardMixer* card, CPageHost* host)
-    : CCoolPropertyPage(TemplateFor(card), IDS_PAGE_PLAYBACK), m_card(card), m_host(host)
+    : CCardPage(TemplateFor(card), IDS_PAGE_PLAYBACK, card, host, kTexts)
 {
 }
 
@@ -46,8 +48,7 @@ void CNVP4PagePlayback::DoDataExchange()
 
 BOOL CNVP4PagePlayback::OnInitDialog()
 {
-    CCoolPropertyPage::OnInitDialog();
-    SetTextFromTable(m_frame, IDS_PLAYBACK_FRAME);
+    CCardPage::OnInitDialog();
     m_muteText = LoadResourceString(IDS_MUTE);
     if (m_card != nullptr) {
         m_columnLines = AssignPlaybackColumns(*m_card, IsSixChannel());

@@ -11,15 +11,12 @@
 #include <vector>
 
 #include "mixer/controls/mixer_button.h"
+#include "pages/card_page.h"
 #include "pages/mixer_column.h"
 #include "pages/playback_columns.h"
-#include "skin/containers/cool_property_page.h"
 #include "skin/controls/cool_static.h"
 
-class CCardMixer;
-class CPageHost;
-
-class CNVP4PagePlayback : public CCoolPropertyPage {
+class CNVP4PagePlayback : public CCardPage {
 public:
     static const CRuntimeClass classCNVP4PagePlayback;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCNVP4PagePlayback; }
@@ -39,9 +36,6 @@ public:
 
 protected:
     void DoDataExchange() override;
-
-    CCardMixer* m_card;
-    CPageHost* m_host;
 
 private:
     bool IsSixChannel() const;

@@ -8,6 +8,7 @@
 #include "dialogs/dialog_ids.h"
 #include "dialogs/record_ids.h"
 #include "driver/card_mixer.h"
+#include "driver/speaker_keys.h"
 #include "mixer/controls/mixer_names.h"
 #include "pages/mixer_column.h"
 #include "platform/resource_string.h"
@@ -15,13 +16,15 @@
 
 namespace {
 
-constexpr DWORD kAecNever = 0;
-constexpr DWORD kAecAuto = 1;
-constexpr DWORD kAecAlways = 2;
-
 // The echo cancellation radios by mode.
 constexpr int kAecRadioIds[] = {IDC_RECORD_AEC_NEVER, IDC_RECORD_AEC_AUTO, IDC_RECORD_AEC_ALWAYS};
-constexpr UINT kAecTexts[] = {IDS_AEC_NEVER, IDS_AEC_AUTO, IDS_AEC_ALWAYS};
+static_assert(kAecNever == 0 && kAecAutomatic == 1 && kAecAlways == 2, "the radios follow the modes");
+
+constexpr ItemText kTexts[] = {
+    {IDC_RECORD_FRAME, IDS_RECORD_FRAME},         {IDC_RECORD_AEC_FRAME, IDS_AEC_FRAME},
+    {IDC_RECORD_AEC_NEVER, IDS_AEC_NEVER},        {IDC_RECORD_AEC_AUTO, IDS_AEC_AUTO},
+    {IDC_RECORD_AEC_ALWAYS, IDS_AEC_ALWAYS},
+};
 
 // The radio texts of the first five slots; the sixth shows the selector's item name.
 constexpr UINT kSlotTexts[] = {IDS_LINE_MIX, IDS_LINE_AUX, IDS_LINE_MIC, IDS_LINE_CD, IDS_LINE_LINE};
@@ -40,10 +43,10 @@ void DisableDialogItem(HWND dialog, int id)
 
 } // namespace
 
-const CRuntimeClass CNVP4PageRecord::classCNVP4PageRecord("CNVP4PageRecord", &CCoolPropertyPage::classCCoolPropertyPage);
+const CRuntimeClass CNVP4PageRecord::classCNVP4PageRecord("CNVP4PageRecord", &CCardPage::classCCardPage);
 
 CNVP4PageRecord::CNVP4PageRecord(CCardMixer* card, CPageHost* host)
-    : CCoolPropertyPage(TemplateFor(card), IDS_PAGE_RECORD), m_card(card), m_host(host)
+    : CCardPage(TemplateFor(card), IDS_PAGE_RECORD, card, host, kTexts)
 {
 }
 
@@ -73,8 +76,7 @@ void CNVP4PageRecord::DoDataExchange()
 
 BOOL CNVP4PageRecord::OnInitDialog()
 {
-    CCoolPropertyPage::OnInitDialog();
-    SetTexts();
+    CCardPage::OnInitDialog();
     if (m_card != nullptr)
         m_slots = FindRecordSlots(*m_card);
     for (int column = 0; column < kRecordSlotCount; ++column) {
@@ -89,14 +91,6 @@ BOOL CNVP4PageRecord::OnInitDialog()
     for (CMixerSliderEx& fader : m_faders)
         SpreadToSliders(fader);
     return TRUE;
-}
-
-void CNVP4PageRecord::SetTexts()
-{
-    SetTextFromTable(m_frame, IDS_RECORD_FRAME);
-    SetTextFromTable(m_aecFrame, IDS_AEC_FRAME);
-    for (DWORD mode = kAecNever; mode <= kAecAlways; ++mode)
-        SetTextFromTable(m_aec[mode], kAecTexts[mode]);
 }
 
 void CNVP4PageRecord::BindFader(int column)
@@ -150,7 +144,8 @@ void CNVP4PageRecord::BindBoost()
 void CNVP4PageRecord::ShowSlotTexts()
 {
     for (size_t slot = 0; slot < std::size(kSlotTexts); ++slot)
-        SetTextFromTable(m_radios[slot], kSlotTexts[slot]);
+        if (m_radios[slot].m_hWnd != nullptr)
+            SetItemText(IDC_RECORD_SOURCE_FIRST + static_cast<int>(slot), kSlotTexts[slot]);
 }
 
 void CNVP4PageRecord::DisableUnusedColumns()
@@ -170,21 +165,14 @@ void CNVP4PageRecord::Refresh()
             m_aec[shown].SetCheck(shown == mode ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void CNVP4PageRecord::OnAecClicked(DWORD mode)
+bool CNVP4PageRecord::OnClicked(UINT id)
 {
-    if (m_card == nullptr)
-        return;
-    m_card->SetAecMode(mode);
-    // The radios show the card's mode, not merely what the click checked.
-    Refresh();
-}
-
-LRESULT CNVP4PageRecord::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        for (DWORD mode = kAecNever; mode <= kAecAlways; ++mode)
-            if (LOWORD(wParam) == kAecRadioIds[mode])
-                OnAecClicked(mode);
-    }
-    return CCoolPropertyPage::WindowProc(message, wParam, lParam);
+    for (DWORD mode = kAecNever; mode <= kAecAlways; ++mode)
+        if (static_cast<int>(id) == kAecRadioIds[mode] && m_card != nullptr) {
+            m_card->SetAecMode(mode);
+            // The radios show the card's mode, not merely what the click checked.
+            Refresh();
+            return true;
+        }
+    return false;
 }

@@ -7,15 +7,12 @@
 
 #include "mixer/controls/mixer_button.h"
 #include "mixer/controls/mixer_slider_ex.h"
+#include "pages/card_page.h"
 #include "pages/record_slots.h"
 #include "skin/controls/cool_button.h"
-#include "skin/containers/cool_property_page.h"
 #include "skin/controls/cool_static.h"
 
-class CCardMixer;
-class CPageHost;
-
-class CNVP4PageRecord : public CCoolPropertyPage {
+class CNVP4PageRecord : public CCardPage {
 public:
     static const CRuntimeClass classCNVP4PageRecord;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCNVP4PageRecord; }
@@ -37,19 +34,14 @@ public:
 
 protected:
     void DoDataExchange() override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    CCardMixer* m_card;
-    CPageHost* m_host;
+    bool OnClicked(UINT id) override;
 
 private:
-    void SetTexts();
     void BindFader(int column);
     void BindBoost();
     void BindRadio(int column);
     void ShowSlotTexts();
     void DisableUnusedColumns();
-    void OnAecClicked(DWORD mode);
 
     CCoolStatic m_frame;
     CCoolStatic m_aecArea;

@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int kPlayback = 0;
+// Without the string (English) the frame keeps the template's text.
+constexpr ItemText kTexts[] = {{IDC_SOURCES_FRAME, IDS_SOURCES_FRAME}};
 
 } // namespace
 
@@ -18,10 +20,10 @@ const PlayInColumn kPlayInLayout[kPlayInColumns] = {
     {0, 0, 1}, {10, 0, 1}, {9, 0, 1}, {6, 0, 1}, {8, 0, 1}, {7, 2, 3}, {11, 0, 1},
 };
 
-const CRuntimeClass CNVP51PagePlayIn::classCNVP51PagePlayIn("CNVP51PagePlayIn", &CCoolPropertyPage::classCCoolPropertyPage);
+const CRuntimeClass CNVP51PagePlayIn::classCNVP51PagePlayIn("CNVP51PagePlayIn", &CCardPage::classCCardPage);
 
 CNVP51PagePlayIn::CNVP51PagePlayIn(CCardMixer* card, CPageHost* host)
-    : CCoolPropertyPage(IDD_PAGE_SOURCES, IDS_PAGE_SOURCES), m_card(card), m_host(host)
+    : CCardPage(IDD_PAGE_SOURCES, IDS_PAGE_SOURCES, card, host, kTexts)
 {
 }
 
@@ -36,9 +38,7 @@ void CNVP51PagePlayIn::DoDataExchange()
 
 BOOL CNVP51PagePlayIn::OnInitDialog()
 {
-    CCoolPropertyPage::OnInitDialog();
-    // Without the string (English) the frame keeps the template's text.
-    SetTextFromTable(m_frame, IDS_SOURCES_FRAME);
+    CCardPage::OnInitDialog();
     const std::string muteText = LoadResourceString(IDS_MUTE);
     const int sources = m_card != nullptr ? m_card->GetSourceCount(kPlayback) : 0;
     for (int column = 0; column < kPlayInColumns; ++column)

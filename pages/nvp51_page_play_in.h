@@ -7,12 +7,9 @@
 #include <windows.h>
 
 #include "mixer/controls/mixer_button.h"
+#include "pages/card_page.h"
 #include "pages/mixer_column.h"
-#include "skin/containers/cool_property_page.h"
 #include "skin/controls/cool_static.h"
-
-class CCardMixer;
-class CPageHost;
 
 // Where a column's line and controls are in the driver's layout.
 struct PlayInColumn {
@@ -27,7 +24,7 @@ extern const PlayInColumn kPlayInLayout[kPlayInColumns];
 constexpr int kPlayInBoostSource = 7;
 constexpr int kPlayInBoostControl = 1;
 
-class CNVP51PagePlayIn : public CCoolPropertyPage {
+class CNVP51PagePlayIn : public CCardPage {
 public:
     static const CRuntimeClass classCNVP51PagePlayIn;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCNVP51PagePlayIn; }
@@ -41,9 +38,6 @@ public:
 
 protected:
     void DoDataExchange() override;
-
-    CCardMixer* m_card;
-    CPageHost* m_host;
 
 private:
     void BindColumn(int column, int sources, const std::string& muteText);

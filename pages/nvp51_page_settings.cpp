@@ -6,13 +6,14 @@
 #include "dialogs/settings3d_ids.h"
 #include "driver/card_mixer.h"
 #include "driver/source_positions.h"
+#include "driver/speaker_keys.h"
 #include "pages/page_host.h"
 #include "platform/resource_string.h"
 #include "platform/system_restart.h"
 #include "platform/system_version.h"
 #include "string_ids.h"
 
-const CRuntimeClass CNVP51PageSettings::classCNVP51PageSettings("CNVP51PageSettings", &CCoolPropertyPage::classCCoolPropertyPage);
+const CRuntimeClass CNVP51PageSettings::classCNVP51PageSettings("CNVP51PageSettings", &CCardPage::classCCardPage);
 
 const CNVP51PageSettings::SpeakerButton CNVP51PageSettings::kSpeakerButtons[kSpeakerButtonCount] = {
     {IDC_3D_SPEAKER_FRONT_LEFT, IDB_SPEAKER_FRONT_LEFT, IDB_SPEAKER_FRONT_LEFT_ON, 1},
@@ -25,28 +26,15 @@ const CNVP51PageSettings::SpeakerButton CNVP51PageSettings::kSpeakerButtons[kSpe
 
 namespace {
 
-// Speaker configuration codes of the list, the low 8 bits of the configuration word.
-constexpr DWORD kCodePhones = 1;
-constexpr DWORD kCodeQuad = 3;
-constexpr DWORD kCodeStereo = 4;
-constexpr DWORD kCodeSurround = 5;
-constexpr DWORD kCodeSix = 6;
-
 // The 3D option boxes in the order of the dialog: Sensaura, MacroFX, reverb, MP3,
 // stereo enhancement, splash screen.
 constexpr int kOptionIds[] = {IDC_3D_SENSAURA, IDC_3D_MACROFX,           IDC_3D_REVERB,
                               IDC_3D_MP3,      IDC_3D_STEREO_ENHANCEMENT, IDC_3D_SPLASH};
-constexpr int kSchemeButtonIds[] = {IDC_3D_SCHEME_SAVE, IDC_3D_SCHEME_ADD, IDC_3D_SCHEME_RESTORE,
-                                    IDC_3D_SCHEME_DELETE};
 // What positioning mode shows and test mode hides.
 constexpr int kPositioningIds[] = {IDC_3D_POSITIONER,     IDC_3D_SCHEME_SAVE,   IDC_3D_SCHEME_RESTORE,
                                    IDC_3D_SCHEME_ADD,     IDC_3D_SCHEME_DELETE, IDC_3D_SCHEME};
 
-struct PageText {
-    int id;
-    UINT string;
-};
-constexpr PageText kTexts[] = {
+constexpr ItemText kTexts[] = {
     {IDC_3D_SPEAKER_FRAME, IDS_SPEAKER_CONFIG_FRAME},
     {IDC_3D_AUDIO_FRAME, IDS_3D_AUDIO_FRAME},
     {IDC_3D_SENSAURA, IDS_3D_SENSAURA},
@@ -74,14 +62,17 @@ RECT ItemRect(HWND page, int id)
 } // namespace
 
 CNVP51PageSettings::CNVP51PageSettings(CCardMixer* card, CPageHost* host)
-    : CCoolPropertyPage(IDD_PAGE_3D_SETTINGS, IDS_PAGE_3D_SETTINGS), m_card(card), m_host(host)
+    : CCardPage(IDD_PAGE_3D_SETTINGS, IDS_PAGE_3D_SETTINGS, card, host, kTexts),
+      // The first scheme stands for a current name that none of them has.
+      m_schemes(*this, &CCardMixer::IsUsableSourceSchemeName, true)
 {
 }
 
 void CNVP51PageSettings::DoDataExchange()
 {
     AttachItem(IDC_3D_SPEAKER_CONFIG, m_speakerList);
-    AttachItem(IDC_3D_SCHEME, m_schemes);
+    m_schemes.Attach(*this, {IDC_3D_SCHEME, IDC_3D_SCHEME_ADD, IDC_3D_SCHEME_SAVE, IDC_3D_SCHEME_RESTORE,
+                             IDC_3D_SCHEME_DELETE});
     AttachItem(IDC_3D_SPEAKER_FRAME, m_speakerFrame);
     AttachItem(IDC_3D_AUDIO_FRAME, m_audioFrame);
     for (int i = 0; i < 6; ++i)
@@ -89,8 +80,6 @@ void CNVP51PageSettings::DoDataExchange()
     AttachItem(IDC_3D_RESTART, m_restart);
     AttachItem(IDC_3D_MODE_SPEAKER_TEST, m_modeTest);
     AttachItem(IDC_3D_MODE_POSITIONING, m_modePositioning);
-    for (int i = 0; i < 4; ++i)
-        AttachItem(kSchemeButtonIds[i], m_schemeButtons[i]);
     for (int i = 0; i < kSpeakerButtonCount; ++i)
         AttachItem(kSpeakerButtons[i].id, m_speakers[i]);
     AttachItem(IDC_3D_POSITIONER, m_positioner);
@@ -98,37 +87,16 @@ void CNVP51PageSettings::DoDataExchange()
 
 BOOL CNVP51PageSettings::OnInitDialog()
 {
-    CCoolPropertyPage::OnInitDialog();
-    SetTexts();
+    CCardPage::OnInitDialog();
     ArrangeOptionBoxes();
     FillSpeakerList();
     SetUpSpeakerButtons();
     SetUpPositioner();
-    LoadScheme(nullptr);
-
     m_initialSensaura = m_card->GetSensaura3D();
-    const bool changed = m_card->IsSourceSchemeUnchanged() == 0;
-    Enable(IDC_3D_SCHEME_SAVE, changed);
-    Enable(IDC_3D_SCHEME_RESTORE, changed);
-    Enable(IDC_3D_SCHEME_ADD, false);
-    EnableDelete();
-
-    FillSchemeList();
-    SelectCurrentScheme();
-    LoadScheme(nullptr);
-    EnableDelete();
+    // Positioning mode: the schemes are listed and the current positions loaded.
     Refresh();
     SpreadScheme();
     return TRUE;
-}
-
-void CNVP51PageSettings::SetTexts()
-{
-    for (const PageText& text : kTexts) {
-        const std::string loaded = LoadResourceString(text.string);
-        if (!loaded.empty())
-            ::SetDlgItemTextA(m_hWnd, text.id, loaded.c_str());
-    }
 }
 
 void CNVP51PageSettings::ArrangeOptionBoxes()
@@ -151,12 +119,12 @@ void CNVP51PageSettings::FillSpeakerList()
         const char* fallback;
         DWORD code;
     };
-    static const Entry kSix[] = {{IDS_SPEAKERS_SIX, kFallbackSix, kCodeSix},
-                                 {IDS_SPEAKERS_QUAD, kFallbackQuad, kCodeQuad},
-                                 {IDS_SPEAKERS_STEREO, kFallbackStereo, kCodeStereo},
-                                 {IDS_PHONES, kFallbackPhones, kCodePhones}};
-    static const Entry kFour[] = {{IDS_SPEAKERS_QUAD, kFallbackQuad, kCodeQuad},
-                                  {IDS_SPEAKERS_STEREO, kFallbackStereo, kCodeStereo}};
+    static const Entry kSix[] = {{IDS_SPEAKERS_SIX, kFallbackSix, kSpeakerSix},
+                                 {IDS_SPEAKERS_QUAD, kFallbackQuad, kSpeakerQuad},
+                                 {IDS_SPEAKERS_STEREO, kFallbackStereo, kSpeakerStereo},
+                                 {IDS_PHONES, kFallbackPhones, kSpeakerHeadphones}};
+    static const Entry kFour[] = {{IDS_SPEAKERS_QUAD, kFallbackQuad, kSpeakerQuad},
+                                  {IDS_SPEAKERS_STEREO, kFallbackStereo, kSpeakerStereo}};
     const Entry* entries = nullptr;
     int count = 0;
     if (m_card->SixChannelCapable()) {
@@ -177,7 +145,7 @@ void CNVP51PageSettings::FillSpeakerList()
     }
     // A first choice by position; refresh then selects by code.
     const DWORD code = m_card->GetSpeakerConfig() & 0xFF;
-    m_speakerList.SetCurSel(code == kCodePhones ? 1 : code == kCodeQuad ? 2 : code == kCodeSix ? 3 : 0);
+    m_speakerList.SetCurSel(code == kSpeakerHeadphones ? 1 : code == kSpeakerQuad ? 2 : code == kSpeakerSix ? 3 : 0);
 }
 
 void CNVP51PageSettings::SetUpSpeakerButtons()
@@ -223,8 +191,12 @@ void CNVP51PageSettings::Refresh()
         ShowTestMode();
     else
         ShowPositioningMode();
-    if (IsShown(IDC_3D_POSITIONER))
-        RefreshSchemeControls();
+    if (IsShown(IDC_3D_POSITIONER)) {
+        m_schemes.Refresh();
+        // The current positions, which may differ from the named scheme's until saved.
+        LoadScheme(nullptr);
+        m_positioner.Invalidate(false);
+    }
     Check(IDC_3D_MODE_SPEAKER_TEST, m_testMode != 0);
     Check(IDC_3D_MODE_POSITIONING, m_testMode == 0);
 }
@@ -244,8 +216,8 @@ void CNVP51PageSettings::ShowTestMode()
 {
     // By the configuration code: the geometry above it does not choose speakers.
     const DWORD code = m_card->GetSpeakerConfig() & 0xFF;
-    const bool rear = code == kCodeQuad || code == kCodeSurround || code == kCodeSix;
-    const bool centre = code == kCodeSurround || code == kCodeSix;
+    const bool rear = code == kSpeakerQuad || code == kSpeakerSurround || code == kSpeakerSix;
+    const bool centre = code == kSpeakerSurround || code == kSpeakerSix;
     for (int i = 0; i < kSpeakerButtonCount; ++i) {
         const DWORD mask = kSpeakerButtons[i].channelMask;
         bool shown = mask <= 2;
@@ -279,31 +251,9 @@ void CNVP51PageSettings::ShowPositioningMode()
         Show(id, true);
 }
 
-void CNVP51PageSettings::RefreshSchemeControls()
-{
-    const bool changed = m_card->IsSourceSchemeUnchanged() == 0;
-    Enable(IDC_3D_SCHEME_SAVE, changed);
-    Enable(IDC_3D_SCHEME_RESTORE, changed);
-    Enable(IDC_3D_SCHEME_ADD, false);
-    EnableDelete();
-    const std::string current = m_card->GetCurrentSourceSchemeName();
-    for (int i = 0; i < m_schemes.GetCount(); ++i)
-        if (m_schemes.GetLBText(i) == current) {
-            m_schemes.SetCurSel(i);
-            break;
-        }
-    // The current positions, which may differ from the named scheme's until saved.
-    LoadScheme(nullptr);
-    m_positioner.Invalidate(false);
-}
-
 LRESULT CNVP51PageSettings::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_COMMAND:
-        if (OnCommand(LOWORD(wParam), HIWORD(wParam)))
-            return 0;
-        break;
     case WM_2DPOS_SELCHANGE:
         OnPositionerSelChange(static_cast<int>(wParam));
         return 0;
@@ -321,24 +271,19 @@ LRESULT CNVP51PageSettings::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
     return CCoolPropertyPage::WindowProc(message, wParam, lParam);
 }
 
-bool CNVP51PageSettings::OnCommand(WORD id, WORD code)
+bool CNVP51PageSettings::OnCommand(UINT id, UINT code)
 {
     if (id == IDC_3D_SPEAKER_CONFIG && code == CBN_SELCHANGE) {
         OnSpeakerConfig();
         return true;
     }
-    if (id == IDC_3D_SCHEME && code == CBN_SELCHANGE) {
-        OnSchemeSelected(SelectedSchemeName());
-        return true;
-    }
-    if (id == IDC_3D_SCHEME && code == CBN_EDITCHANGE) {
-        OnSchemeEdited();
-        return true;
-    }
-    if (code != BN_CLICKED)
-        return false;
+    return m_schemes.OnCommand(id, code);
+}
+
+bool CNVP51PageSettings::OnClicked(UINT id)
+{
     for (int i = 0; i < kSpeakerButtonCount; ++i)
-        if (id == kSpeakerButtons[i].id) {
+        if (static_cast<int>(id) == kSpeakerButtons[i].id) {
             OnSpeakerButton(i);
             return true;
         }
@@ -359,20 +304,8 @@ bool CNVP51PageSettings::OnCommand(WORD id, WORD code)
     case IDC_3D_RESTART:
         OnRestart();
         return true;
-    case IDC_3D_SCHEME_SAVE:
-        OnSchemeSave();
-        return true;
-    case IDC_3D_SCHEME_ADD:
-        OnSchemeAdd();
-        return true;
-    case IDC_3D_SCHEME_RESTORE:
-        OnSchemeSelected(SelectedSchemeName());
-        return true;
-    case IDC_3D_SCHEME_DELETE:
-        OnSchemeDelete();
-        return true;
     default:
-        return false;
+        return m_schemes.OnClicked(id);
     }
 }
 
@@ -427,30 +360,4 @@ void CNVP51PageSettings::StopSpeaker(int index)
     Check(kSpeakerButtons[index].id, false);
     if (m_host != nullptr)
         m_host->StopTestSpeaker(kSpeakerButtons[index].channelMask);
-}
-
-void CNVP51PageSettings::Show(int id, bool show) const
-{
-    ::ShowWindow(GetDlgItem(id), show ? SW_SHOW : SW_HIDE);
-}
-
-void CNVP51PageSettings::Enable(int id, bool enable) const
-{
-    ::EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE);
-}
-
-bool CNVP51PageSettings::IsShown(int id) const
-{
-    // The item's own flag: the page itself may be hidden behind another.
-    return (::GetWindowLongA(GetDlgItem(id), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-bool CNVP51PageSettings::IsChecked(int id) const
-{
-    return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
-}
-
-void CNVP51PageSettings::Check(int id, bool check) const
-{
-    ::CheckDlgButton(m_hWnd, id, check ? BST_CHECKED : BST_UNCHECKED);
 }

@@ -9,15 +9,13 @@
 
 #include <string>
 
-#include "skin/positioner/c2d_positioner.h"
+#include "pages/card_page.h"
+#include "pages/named_preset_editor.h"
 #include "skin/controls/cool_button.h"
 #include "skin/controls/cool_combo_box.h"
-#include "skin/containers/cool_property_page.h"
+#include "skin/positioner/c2d_positioner.h"
 
-class CCardMixer;
-class CPageHost;
-
-class CNVP51PageSettings : public CCoolPropertyPage {
+class CNVP51PageSettings : public CCardPage, private CNamedPresets {
 public:
     static const CRuntimeClass classCNVP51PageSettings;
     const CRuntimeClass* GetRuntimeClass() const override { return &classCNVP51PageSettings; }
@@ -38,15 +36,14 @@ public:
     void Refresh() override;
 
     bool IsTestMode() const { return m_testMode != 0; }
-    bool IsNewName() const { return m_newName; }
-    bool IsModified() const { return m_modified; }
+    bool IsNewName() const { return m_schemes.IsNewName(); }
+    bool IsModified() const { return m_schemes.IsModified(); }
     C2dPositioner& GetPositioner() { return m_positioner; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    CCardMixer* m_card;
-    CPageHost* m_host;
+    bool OnClicked(UINT id) override;
+    bool OnCommand(UINT id, UINT code) override;
 
 private:
     struct SpeakerButton {
@@ -58,7 +55,6 @@ private:
     static const SpeakerButton kSpeakerButtons[kSpeakerButtonCount];
 
     // Initialisation.
-    void SetTexts();
     void ArrangeOptionBoxes();
     void FillSpeakerList();
     void SetUpSpeakerButtons();
@@ -68,10 +64,8 @@ private:
     void RefreshOptions();
     void ShowTestMode();
     void ShowPositioningMode();
-    void RefreshSchemeControls();
 
     // Handlers.
-    bool OnCommand(WORD id, WORD code);
     void OnSpeakerConfig();
     void On3DOptions();
     void OnRestart();
@@ -86,38 +80,27 @@ private:
     void ShowSharedItem(bool shared);
     void OnPositionerSelChange(int index);
     void OnPositionerDrop(int index);
-    void OnSchemeSelected(const std::string& name);
-    void OnSchemeEdited();
-    void OnSchemeSave();
-    void OnSchemeAdd();
-    void OnSchemeDelete();
-    void FillSchemeList();
-    void SelectCurrentScheme();
-    std::string SelectedSchemeName() const;
-    bool IsListedScheme(const std::string& name) const;
-    void EnableDelete();
-
-    // Controls by ID.
-    void Show(int id, bool show) const;
-    void Enable(int id, bool enable) const;
-    bool IsShown(int id) const;
-    bool IsChecked(int id) const;
-    void Check(int id, bool check) const;
+    // CNamedPresets: the card's positioning schemes.
+    int PresetCount() const override;
+    const char* PresetName(int index) const override;
+    const char* CurrentPresetName() const override;
+    bool IsPresetUnchanged() override;
+    void LoadPreset(const char* name) override;
+    bool SavePreset(const char* name) override;
+    void DeletePreset(const char* name) override;
+    void OnStoredNameTyped(const char* name) override;
 
     CCoolComboBox m_speakerList;
-    CCoolComboBox m_schemes;
+    CNamedPresetEditor m_schemes;
     CCoolButton m_speakerFrame;
     CCoolButton m_audioFrame;
     CCoolButton m_options[6];
     CCoolButton m_restart;
     CCoolButton m_modeTest;
     CCoolButton m_modePositioning;
-    CCoolButton m_schemeButtons[4];
     CCoolButton m_speakers[kSpeakerButtonCount];
     C2dPositioner m_positioner;
 
     int m_testMode = 0;
     DWORD m_initialSensaura = 0;
-    bool m_newName = false;
-    bool m_modified = false;
 };

@@ -2,11 +2,8 @@
 // schemes of positions kept by the card.
 #include "pages/nvp51_page_settings.h"
 
-#include "dialogs/settings3d_ids.h"
 #include "driver/card_mixer.h"
 #include "driver/source_positions.h"
-#include "platform/resource_string.h"
-#include "string_ids.h"
 
 namespace {
 
@@ -112,133 +109,34 @@ void CNVP51PageSettings::OnPositionerDrop(int index)
 {
     StoreOnePosition(index);
     m_positioner.Invalidate(false);
-    if (!m_newName) {
-        Enable(IDC_3D_SCHEME_SAVE, true);
-        Enable(IDC_3D_SCHEME_RESTORE, true);
-        m_modified = true;
-    }
+    m_schemes.OnValuesChanged();
 }
 
-void CNVP51PageSettings::OnSchemeSelected(const std::string& name)
+int CNVP51PageSettings::PresetCount() const { return m_card->GetSourceSchemeCount(); }
+const char* CNVP51PageSettings::PresetName(int index) const { return m_card->GetSourceSchemeName(index); }
+const char* CNVP51PageSettings::CurrentPresetName() const { return m_card->GetCurrentSourceSchemeName(); }
+bool CNVP51PageSettings::IsPresetUnchanged() { return m_card->IsSourceSchemeUnchanged() != 0; }
+
+void CNVP51PageSettings::LoadPreset(const char* name)
 {
-    if (name.empty())
-        return;
-    LoadScheme(name.c_str());
-    Enable(IDC_3D_SCHEME_ADD, false);
-    Enable(IDC_3D_SCHEME_SAVE, false);
-    Enable(IDC_3D_SCHEME_RESTORE, false);
-    EnableDelete();
-    m_newName = false;
-    m_modified = false;
+    LoadScheme(name);
     m_positioner.Invalidate(false);
 }
 
-void CNVP51PageSettings::OnSchemeEdited()
+bool CNVP51PageSettings::SavePreset(const char* name)
 {
-    const std::string text = m_schemes.GetWindowText();
-    const bool listed = IsListedScheme(text);
-    if (!listed) {
-        // A name becomes a registry key: empty or with a path separator it would
-        // write into another scheme's key or the schemes' own.
-        const bool usable = !text.empty() && text.find('\\') == std::string::npos;
-        Enable(IDC_3D_SCHEME_ADD, usable);
-        if (m_newName)
-            return;
-        m_newName = true;
-        m_modified = false;
-    } else {
-        LoadScheme(text.c_str());
-        m_newName = false;
-        m_modified = true;
-        Enable(IDC_3D_SCHEME_ADD, false);
-    }
-    Enable(IDC_3D_SCHEME_DELETE, !m_newName && m_card->GetSourceSchemeCount() > 1);
-    Enable(IDC_3D_SCHEME_SAVE, m_modified);
-    Enable(IDC_3D_SCHEME_RESTORE, m_modified);
-}
-
-void CNVP51PageSettings::OnSchemeSave()
-{
-    const std::string name = SelectedSchemeName();
-    if (name.empty())
-        return;
-    StorePositions(name.c_str());
-    Enable(IDC_3D_SCHEME_SAVE, false);
-    Enable(IDC_3D_SCHEME_RESTORE, false);
-    m_modified = false;
-}
-
-void CNVP51PageSettings::OnSchemeAdd()
-{
-    const std::string name = m_schemes.GetWindowText();
-    if (!m_newName || name.empty() || name.find('\\') != std::string::npos)
-        return;
-    m_newName = false;
-    m_modified = false;
-    Enable(IDC_3D_SCHEME_ADD, false);
-    StorePositions(name.c_str());
+    // A scheme is always saved by its name; the list then holds a new one too.
+    if (name == nullptr)
+        return false;
+    StorePositions(name);
     m_card->LoadSourceSchemeList(nullptr);
-    FillSchemeList();
-    SelectCurrentScheme();
-    EnableDelete();
+    return true;
 }
 
-void CNVP51PageSettings::OnSchemeDelete()
+void CNVP51PageSettings::DeletePreset(const char* name)
 {
-    const std::string name = SelectedSchemeName();
-    if (name.empty())
-        return;
-    const std::string question = LoadResourceString(IDS_CONFIRM_DELETE_PRESET);
-    const std::string caption = LoadResourceString(IDS_PRODUCT_NAME);
-    if (MessageBox(question.c_str(), caption.c_str(), MB_OKCANCEL) != IDOK)
-        return;
-    m_card->DeleteSourceScheme(name.c_str());
-    FillSchemeList();
-    SelectCurrentScheme();
-    OnSchemeSelected(SelectedSchemeName());
-    EnableDelete();
+    if (name != nullptr)
+        m_card->DeleteSourceScheme(name);
 }
 
-void CNVP51PageSettings::FillSchemeList()
-{
-    m_schemes.ResetContent();
-    for (int i = 0; i < m_card->GetSourceSchemeCount(); ++i) {
-        const char* name = m_card->GetSourceSchemeName(i);
-        if (name != nullptr)
-            m_schemes.AddString(name);
-    }
-}
-
-void CNVP51PageSettings::SelectCurrentScheme()
-{
-    const std::string current = m_card->GetCurrentSourceSchemeName();
-    for (int i = 0; i < m_schemes.GetCount(); ++i)
-        if (m_schemes.GetLBText(i) == current) {
-            m_schemes.SetCurSel(i);
-            return;
-        }
-    m_schemes.SetCurSel(0);
-}
-
-std::string CNVP51PageSettings::SelectedSchemeName() const
-{
-    const int index = m_schemes.GetCurSel();
-    if (index >= 0)
-        return m_schemes.GetLBText(index);
-    // A listed name typed in full counts as chosen.
-    const std::string typed = m_schemes.GetWindowText();
-    return IsListedScheme(typed) ? typed : std::string();
-}
-
-bool CNVP51PageSettings::IsListedScheme(const std::string& name) const
-{
-    for (int i = 0; i < m_schemes.GetCount(); ++i)
-        if (m_schemes.GetLBText(i) == name)
-            return true;
-    return false;
-}
-
-void CNVP51PageSettings::EnableDelete()
-{
-    Enable(IDC_3D_SCHEME_DELETE, m_card->GetSourceSchemeCount() > 1);
-}
+void CNVP51PageSettings::OnStoredNameTyped(const char* name) { LoadScheme(name); }

@@ -30,11 +30,6 @@ public:
     // The blend level (0-255) of the sheet's picture.
     virtual int PictureBlendLevel() const = 0;
 
-    // False while the sheet is hidden or minimised: a page that becomes active then
-    // (a hotkey can change pages) starts no timer until it is told the sheet is back
-    // (CCoolPropertyPage::OnSheetVisible).
-    virtual bool IsSheetVisible() const { return true; }
-
 protected:
     CPageHost() = default;
     // Never deleted through this interface.

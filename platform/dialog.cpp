@@ -99,6 +99,9 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             OnCancel();
             return 0;
         }
+        if (lParam != 0 && (HIWORD(wParam) == BN_CLICKED ? OnClicked(LOWORD(wParam))
+                                                         : OnCommand(LOWORD(wParam), HIWORD(wParam))))
+            return 0;
         break;
     default:
         break;

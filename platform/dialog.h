@@ -27,6 +27,11 @@ public:
     virtual void DoDataExchange() {}
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // A control's notification (WM_COMMAND from a control; menu commands and
+    // accelerators keep the window's own path): a button's click, any other code.
+    // True when handled.
+    virtual bool OnClicked(UINT id) { return false; }
+    virtual bool OnCommand(UINT id, UINT code) { return false; }
 
     // Links a control object to the dialog item; false when the item is missing.
     bool AttachItem(int id, CWnd& control);

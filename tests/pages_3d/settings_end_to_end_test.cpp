@@ -11,6 +11,7 @@
 #include "settings_page_bench.h"
 #include "string_ids.h"
 #include "support/card_bench.h"
+#include "support/hand_pointer.h"
 #include "support/key_input.h"
 #include "support/message_pump.h"
 #include "support/registry_tree_guard.h"
@@ -23,12 +24,7 @@ namespace {
 
 void SendMouse(DWORD flags, POINT screen)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (screen.x * 65535 + GetSystemMetrics(SM_CXSCREEN) / 2) / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = (screen.y * 65535 + GetSystemMetrics(SM_CYSCREEN) / 2) / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof(input));
+    SendPointer(flags, screen);
     PumpFor(60);
 }
 
@@ -125,4 +121,51 @@ TEST_F(SettingsEndToEnd, CtrlAltFourLeavesThisPageInFrontWithQuadChosen)
     const LRESULT selected = SendMessageA(list, CB_GETCURSEL, 0, 0);
     ASSERT_GE(selected, 0);
     EXPECT_EQ(3, SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
+}
+
+TEST_F(SettingsEndToEnd, ANewNameTypedBeforeTheSheetWasMinimisedLeavesTheNextDropSaveable)
+{
+    Start(false);
+    ASSERT_TRUE(m_sheet->SetActivePage(Settings()));
+    PumpFor(200);
+    CNVP51PageSettings& page = *Settings();
+    const HWND combo = GetDlgItem(page.m_hWnd, IDC_3D_SCHEME);
+    RECT field = {};
+    GetClientRect(combo, &field);
+    // The first click into a fresh window may only focus it: the active tab takes it.
+    ClickTab(m_sheet->GetTabControl(), m_sheet->GetActiveIndex());
+    ClickAt(ScreenPointOf(combo, field.right / 3, field.bottom / 2));
+    SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    for (WORD key : {'S', 'T', 'A', 'G', 'E'})
+        PressKeys({key});
+    EXPECT_TRUE(page.IsNewName());
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page.m_hWnd, IDC_3D_SCHEME_ADD)));
+
+    // Minimised and restored: the page reads the card again, the typed name is gone.
+    m_sheet->ShowWindow(SW_MINIMIZE);
+    PumpFor(100);
+    m_sheet->ShowWindow(SW_RESTORE);
+    SetForegroundWindow(m_sheet->m_hWnd);
+    PumpFor(200);
+    EXPECT_FALSE(page.IsNewName());
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page.m_hWnd, IDC_3D_SCHEME_ADD)));
+
+    // A source dragged and dropped: the change can be saved to the scheme shown.
+    C2dPositioner& positioner = page.GetPositioner();
+    positioner.SetCurSel(0);
+    int x = 0;
+    int y = 0;
+    ASSERT_EQ(1, positioner.GetItemPos(0, &x, &y));
+    RECT client = {};
+    positioner.GetClientRect(&client);
+    const POINT start = LogicalToClient(positioner.GetRange(), client.right, client.bottom, {x, y});
+    const POINT end = LogicalToClient(positioner.GetRange(), client.right, client.bottom, {40, 90});
+    GlidePointerTo(ScreenPointOf(positioner.m_hWnd, start.x, start.y));
+    SendMouse(MOUSEEVENTF_LEFTDOWN, ScreenPointOf(positioner.m_hWnd, start.x, start.y));
+    GlidePointerTo(ScreenPointOf(positioner.m_hWnd, end.x, end.y));
+    SendMouse(MOUSEEVENTF_LEFTUP, ScreenPointOf(positioner.m_hWnd, end.x, end.y));
+    PumpFor(200);
+    EXPECT_TRUE(page.IsModified());
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page.m_hWnd, IDC_3D_SCHEME_SAVE)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page.m_hWnd, IDC_3D_SCHEME_RESTORE)));
 }

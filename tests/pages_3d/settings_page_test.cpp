@@ -402,3 +402,39 @@ TEST(SettingsPage, ASpeakerPictureIsLaidOverThePositionerAtTheSheetsBlendLevel)
         EXPECT_EQ(200, b.Page().GetPositioner().m_blendLevel);
     }
 }
+
+TEST(SettingsPage, SchemeNamesFollowTheCardsRuleAndALetterCaseVariantIsTheStoredScheme)
+{
+    SettingsPageBench b(SimCardModel::Six);
+    ASSERT_TRUE(b.Open());
+    // Names the card refuses offer no Add: its own key in any letter case, one too long for a key.
+    for (const std::string& name : {std::string("CurrentScheme"), std::string("currentSCHEME"), std::string(256, 'n')}) {
+        b.Type(name.c_str());
+        EXPECT_TRUE(b.Page().IsNewName()) << name.size();
+        EXPECT_FALSE(b.Enabled(IDC_3D_SCHEME_ADD)) << name.substr(0, 16);
+    }
+    b.Type(std::string(255, 'n').c_str());
+    EXPECT_TRUE(b.Enabled(IDC_3D_SCHEME_ADD)) << "the longest name a key can have";
+
+    // "wide" is Wide: loaded, and saved under the stored spelling, never added beside it.
+    b.Type("wide");
+    EXPECT_FALSE(b.Page().IsNewName());
+    EXPECT_FALSE(b.Enabled(IDC_3D_SCHEME_ADD));
+    C2dPositioner& positioner = b.Page().GetPositioner();
+    int x = 0;
+    int y = 0;
+    positioner.GetItemPos(3, &x, &y);
+    EXPECT_EQ(18, x) << "Wide's positions";
+    positioner.SetCurSel(3);
+    b.Drag(b.Pixel(18, 109), b.Pixel(50, 60), 2);
+    positioner.GetItemPos(3, &x, &y);
+    ASSERT_NE(18, x);
+    ASSERT_TRUE(b.Enabled(IDC_3D_SCHEME_SAVE));
+    b.Click(IDC_3D_SCHEME_SAVE);
+    EXPECT_EQ(std::vector<std::string>({"Default", "Wide"}), SchemeNames(b));
+    EXPECT_STREQ("Wide", b.bench.Mixer().GetCurrentSourceSchemeName());
+    const StoredScheme wide = ReadStoredScheme("Wide");
+    ASSERT_EQ(19u, wide.balance.size());
+    EXPECT_EQ(x, wide.balance[3]);
+    EXPECT_EQ(30, wide.balance[5]) << "the rest of Wide stays";
+}

@@ -216,6 +216,18 @@ TEST_F(EqPageTest, TypedNamesChooseBetweenAddAndSaveAndAddMakesTheCurrentSet)
     EXPECT_EQ(3, StoredGains(BandKey(10) + "\\Blues")[9]);
 }
 
+TEST_F(EqPageTest, NamesTheCardRefusesOfferNoAdd)
+{
+    Start();
+    for (const char* name : {"CurrentSet", "currentSET", "Live\\Hall"}) {
+        Type(Page(), IDC_EQ_PRESET, name);
+        EXPECT_TRUE(Page().IsNewName()) << name;
+        EXPECT_EQ((std::vector<bool>{false, false, false, false}), Buttons()) << name;
+    }
+    Type(Page(), IDC_EQ_PRESET, "Live Hall");
+    EXPECT_EQ((std::vector<bool>{true, false, false, false}), Buttons());
+}
+
 TEST_F(EqPageTest, ChoosingRestoringAndDeletingPresets)
 {
     Start();

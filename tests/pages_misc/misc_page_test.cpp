@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/dialog_ids.h"
 #include "dialogs/misc_ids.h"
 #include "misc_sheet.h"
 #include "pages/autostart_switch.h"
@@ -21,7 +22,9 @@
 #include "simcard/sim_system.h"
 #include "skin/color_editor/cool_color_dialog.h"
 #include "skin/scheme/cool_messages.h"
+#include "string_ids.h"
 #include "support/message_box_catcher.h"
+#include "support/message_pump.h"
 #include "support/modal_script.h"
 #include "support/registry_guard.h"
 #include "support/registry_tree_guard.h"
@@ -300,6 +303,44 @@ TEST_F(MiscPageTest, TaskbarIconAndRunValueGoTogether)
         EXPECT_TRUE(misc.sheet.IsTrayIconPresent());
         EXPECT_NE("(none)", StoredRunValue());
     }
+}
+
+TEST_F(MiscPageTest, ComingBackToThePageShowsTheStoredRunValueAndTheIconFollowsOnlyClicks)
+{
+    RemoveAutostart(kProduct);
+    MiscTestHost host;
+    CNVP4PageMisc page{nullptr, &host};
+    CCoolPropertyPage other(IDD_PAGE_MISC, IDS_PAGE_MISC);
+    CCoolPropertySheet sheet;
+    sheet.Construct("Misc and another");
+    sheet.AddPage(&page);
+    sheet.AddPage(&other);
+    ASSERT_TRUE(sheet.Create(nullptr, WS_POPUP | WS_CAPTION | WS_SYSMENU));
+    sheet.ShowWindow(SW_SHOWNOACTIVATE);
+    PaintNow();
+    const HWND box = GetDlgItem(page.m_hWnd, IDC_MISC_SHOW_TASKBAR_ICON);
+    const auto comeBack = [&sheet] {
+        sheet.SetActivePage(1);
+        DrainMessages();
+        sheet.SetActivePage(0);
+        DrainMessages();
+    };
+    {
+        LockedRunValue locked;
+        SendMessageA(box, BM_CLICK, 0, 0);
+        DrainMessages();
+        comeBack();
+        EXPECT_EQ(BST_UNCHECKED, SendMessageA(box, BM_GETCHECK, 0, 0)) << "nothing was stored";
+        EXPECT_FALSE(sheet.IsTrayIconPresent());
+        EXPECT_EQ("(none)", StoredRunValue());
+    }
+    // Written by another program while the page was behind another.
+    ASSERT_TRUE(WriteAutostart(kProduct, "elsewhere"));
+    comeBack();
+    EXPECT_EQ(BST_CHECKED, SendMessageA(box, BM_GETCHECK, 0, 0));
+    EXPECT_FALSE(sheet.IsTrayIconPresent()) << "the icon follows the box's clicks, not the Run value";
+    sheet.DestroyWindow();
+    DrainMessages();
 }
 
 TEST(MiscAutostart, TheCommandQuotesThePanelsPath)

@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform_test_support.h"
 
@@ -130,4 +131,48 @@ TEST(FileDialog, FilterSeparatorsBecomeNuls)
     EXPECT_EQ(expected, filter);
     // Without the closing bars the list still ends with two NULs.
     EXPECT_EQ(std::string("A\0B\0\0", 5), FileDialogFilter("A|B"));
+}
+
+namespace {
+
+constexpr WORD kFieldId = 1235;
+
+// Records the notifications its controls send, as the dialog decodes them.
+class ListeningDialog : public CDialog {
+public:
+    std::vector<std::string> heard;
+
+protected:
+    bool OnClicked(UINT id) override
+    {
+        heard.push_back("clicked " + std::to_string(id));
+        return true;
+    }
+    bool OnCommand(UINT id, UINT code) override
+    {
+        // The field also tells of its focus and its updates.
+        if (code == EN_CHANGE)
+            heard.push_back("changed " + std::to_string(id));
+        return true;
+    }
+    void OnCancel() override { heard.push_back("cancel"); }
+};
+
+} // namespace
+
+TEST(Dialog, ControlNotificationsArriveDecodedAndMenuCommandsKeepTheirPath)
+{
+    CDialogTemplate dialogTemplate(WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 20, 20, 120, 60, "Listening");
+    dialogTemplate.AddItem(WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 40, 14, kGoButtonId, 0x0080, "Go");
+    dialogTemplate.AddItem(WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 60, 10, 40, 14, IDCANCEL, 0x0080, "Cancel");
+    dialogTemplate.AddItem(WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 30, 90, 12, kFieldId, 0x0081, "");
+    ListeningDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(dialogTemplate.Get(), nullptr));
+    SendMessageA(dialog.GetDlgItem(kGoButtonId), BM_CLICK, 0, 0);
+    SetWindowTextA(dialog.GetDlgItem(kFieldId), "typed");
+    SendMessageA(dialog.GetDlgItem(IDCANCEL), BM_CLICK, 0, 0);
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(40001, 0), 0); // a menu command
+    EXPECT_EQ((std::vector<std::string>{"clicked 1234", "changed 1235", "cancel"}),
+              dialog.heard);
+    dialog.DestroyWindow();
 }
