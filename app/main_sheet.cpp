@@ -281,7 +281,7 @@ SheetKeyContext VUDO4Ruruz::KeyContext(const MSG& message)
     sheet.pageCount = GetPageCount();
     sheet.globalHotkeysRegistered = m_hotkeys.IsRegistered();
     sheet.accessKeys = m_accessKeys;
-    sheet.trayIconShown = IsTrayIconPresent();
+    sheet.trayIconShown = IsTrayIconShown();
     // A drag: the capture while a button is held (a hover look may hold it without).
     const bool buttonHeld = (::GetKeyState(VK_LBUTTON) & 0x8000) || (::GetKeyState(VK_RBUTTON) & 0x8000) ||
                             (::GetKeyState(VK_MBUTTON) & 0x8000);
