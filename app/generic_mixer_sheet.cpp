@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/sheet_key_actions.h"
 #include "mixer/controls/mixer_property_sheet.h"
 #include "mixer/wss_mixer.h"
 #include "platform/command_line_info.h"
@@ -52,7 +53,8 @@ int RunGenericMixerSheet()
     sheet.ShowWindow(SW_SHOW);
     MSG message;
     while (sheet.m_hWnd != nullptr && GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (!sheet.PreTranslateMessage(&message)) {
+        // Esc and Enter never end the sheet; the caption's close button does.
+        if (!HandleSheetEscapeAndEnter(sheet.m_hWnd, message) && !sheet.PreTranslateMessage(&message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/settings_file_commands.h"
+#include "app/sheet_key_actions.h"
 #include "app/sheet_keys.h"
 #include "app/speaker_mode.h"
 #include "driver/card_mixer.h"
@@ -282,19 +283,7 @@ SheetKeyContext VUDO4Ruruz::KeyContext(const MSG& message)
     sheet.globalHotkeysRegistered = m_hotkeys.IsRegistered();
     sheet.accessKeys = m_accessKeys;
     sheet.trayIconShown = IsTrayIconShown();
-    // A drag: the capture while a button is held (a hover look may hold it without).
-    const bool buttonHeld = (::GetKeyState(VK_LBUTTON) & 0x8000) || (::GetKeyState(VK_RBUTTON) & 0x8000) ||
-                            (::GetKeyState(VK_MBUTTON) & 0x8000);
-    sheet.pointerCaptured = ::GetCapture() != nullptr && buttonHeld;
-    const HWND focus = ::GetFocus();
-    if (focus != nullptr && IsChild(m_hWnd, focus)) {
-        // Asked as the dialog manager asks: an open drop-down list wants Esc and Enter.
-        MSG asked = message;
-        const LRESULT code = ::SendMessageA(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&asked));
-        sheet.focusWantsKey = (code & (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS)) != 0;
-        sheet.focusIsPushButton =
-            (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0 && ::IsWindowEnabled(focus) != FALSE;
-    }
+    AddFocusAndPointer(m_hWnd, message, &sheet);
     return sheet;
 }
 
@@ -305,27 +294,15 @@ bool VUDO4Ruruz::HandleKey(const MSG& message)
     switch (decision.outcome) {
     case SheetKeyOutcome::PassOn:
         return false;
-    case SheetKeyOutcome::Swallow:
-        return true;
     case SheetKeyOutcome::SelectPage:
         SelectPageFromKeys(decision.value);
         return true;
     case SheetKeyOutcome::RunHotkey:
         RunHotkey(static_cast<DWORD>(decision.value));
         return true;
-    case SheetKeyOutcome::EndDrag:
-        // The control holding the pointer ends its drag as it loses the capture.
-        ::ReleaseCapture();
-        return true;
-    case SheetKeyOutcome::CloseSheet:
-        // The caption's close button takes this path too: the tray decides once.
-        SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
-        return true;
-    case SheetKeyOutcome::PressButton:
-        ::SendMessageA(::GetFocus(), BM_CLICK, 0, 0);
-        return true;
+    default:
+        return CarryOutSheetKey(m_hWnd, decision);
     }
-    return false;
 }
 
 void VUDO4Ruruz::SelectPageFromKeys(int index)

@@ -319,6 +319,13 @@ TEST_F(PanelKeyboardTest, GenericMixerSheetWalkedWithTab)
                                      index, true, false}));
         WalkPage(sheet, ShownPage(sheet), false);
     }
+    // Neither key ends this sheet: it has no tray icon to hide in.
+    for (const WORD key : {VK_RETURN, VK_ESCAPE}) {
+        PressChordUntil({key}, [] { return false; }, kEndingMs);
+        PumpFor(kEndingMs);
+        ASSERT_TRUE(panel.IsRunning()) << "a key ended the generic sheet";
+        EXPECT_TRUE(IsWindowVisible(sheet));
+    }
 }
 
 // The current source moves three steps right while the key is held; the scheme
