@@ -21,17 +21,6 @@
 
 namespace {
 
-void SendMouse(DWORD flags, POINT screen)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (screen.x * 65535 + GetSystemMetrics(SM_CXSCREEN) / 2) / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = (screen.y * 65535 + GetSystemMetrics(SM_CYSCREEN) / 2) / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof(input));
-    PumpFor(60);
-}
-
 class SettingsEndToEnd : public testing::Test {
 protected:
     void Start(bool hotkeys)
@@ -85,18 +74,17 @@ TEST_F(SettingsEndToEnd, MouseDragSendsEachStepToTheDriverAndStoresTheSchemeOnRe
 
     const StoredScheme before = ReadStoredScheme(kCurrentSchemeSubkey);
     m_bench.Driver().ClearLog();
-    SendMouse(0, start);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, start);
+    GlideTo(start);
+    LeftButton(true);
     EXPECT_TRUE(positioner.IsDragging());
-    for (int i = 1; i <= 4; ++i)
-        SendMouse(0, {start.x + (end.x - start.x) * i / 4, start.y + (end.y - start.y) * i / 4});
+    GlideTo(end);
     int whileDragging = 0;
     for (const SimDriverRequest& request : m_bench.Driver().Log())
         if (request.code == CMD_SOURCE_POSITION && request.arguments[0] == 0)
             ++whileDragging;
     EXPECT_GE(whileDragging, 4) << "each step reaches the driver at once";
     EXPECT_EQ(before.balance, ReadStoredScheme(kCurrentSchemeSubkey).balance) << "stored only on release";
-    SendMouse(MOUSEEVENTF_LEFTUP, end);
+    LeftButton(false);
     PumpFor(200);
     EXPECT_FALSE(positioner.IsDragging());
 
