@@ -27,7 +27,9 @@ constexpr int kFaderTop = 40;
 constexpr int kFaderWidth = 35;
 constexpr int kFaderHeightPerChannel = 22;
 constexpr int kFaderBottomBase = 168;
-constexpr RECT kMuxRect = {10, 40, 80, 210};
+// The selector keeps to its own column: wider, its items would lie over the next
+// column's fader and take the pointer from its thumb.
+constexpr RECT kMuxRect = {10, 40, 55, 210};
 // Control flag bit that keeps a control out of the columns.
 constexpr DWORD kControlNotShown = 0x40000000;
 // Template sizes are 16-bit.

@@ -201,7 +201,7 @@ TEST_F(MixerSheetTest, GenericPagesBuildAColumnPerLineOfTheSixChannelCard)
     EXPECT_EQ(7, record.GetColumnCount());
     ASSERT_EQ(1u, record.Muxes().size());
     const CMixerMuxControl& mux = *record.Muxes()[0];
-    EXPECT_EQ((RECT{10, 40, 80, 210}), InParent(mux));
+    EXPECT_EQ((RECT{10, 40, 55, 210}), InParent(mux));
     EXPECT_EQ(6, mux.GetItemButtonCount());
     // The selector's extra column moves the record volume one column on.
     EXPECT_EQ(55, InParent(*record.Sliders()[0]).left);
