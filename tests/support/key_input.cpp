@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "skin/containers/cool_status_route.h"
 #include "support/message_pump.h"
 
 namespace {
@@ -25,20 +26,6 @@ void SendPointer(DWORD flags, POINT screen)
     input.mi.dy = static_cast<LONG>((static_cast<long long>(screen.y) * 65536 + height - 1) / height);
     input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     SendInput(1, &input, sizeof(input));
-}
-
-struct IdSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK MatchId(HWND window, LPARAM context)
-{
-    auto* search = reinterpret_cast<IdSearch*>(context);
-    if (GetDlgCtrlID(window) != search->id)
-        return TRUE;
-    search->found = window;
-    return FALSE;
 }
 
 } // namespace
@@ -133,9 +120,7 @@ HWND FindControl(HWND parent, int id)
         return nullptr;
     if (HWND child = GetDlgItem(parent, id))
         return child;
-    IdSearch search = {id, nullptr};
-    EnumChildWindows(parent, &MatchId, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindDescendant(parent, id);
 }
 
 POINT ScreenPoint(HWND window, POINT client)
