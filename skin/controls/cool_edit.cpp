@@ -122,8 +122,8 @@ LRESULT CCoolEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         else
             return Hidden(message, wParam, lParam); // selecting with the mouse
         break;
-    case WM_CAPTURECHANGED:
-        m_hover.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+    case WM_MOUSELEAVE:
+        m_hover.OnMouseLeave();
         break;
     case WM_DESTROY:
         m_hover.OnDestroy();

@@ -4,8 +4,23 @@
 #include "skin/controls/cool_status_text.h"
 
 namespace {
+
 thread_local CCoolHover* t_hot = nullptr;
+
+// Asks for WM_MOUSELEAVE when the mouse leaves the window, or cancels that.
+void TrackLeave(HWND window, bool track)
+{
+    TRACKMOUSEEVENT request = {};
+    request.cbSize = sizeof(request);
+    request.dwFlags = TME_LEAVE | (track ? 0 : TME_CANCEL);
+    request.hwndTrack = window;
+    // Only a hover notice would wait this long; some systems also look for the
+    // leave at this pace.
+    request.dwHoverTime = kHoverTimerPeriod;
+    ::TrackMouseEvent(&request);
 }
+
+} // namespace
 
 CCoolHover::CCoolHover(const CCoolScheme& scheme, UINT_PTR timerId) : m_scheme(scheme), m_timerId(timerId) {}
 
@@ -38,8 +53,13 @@ bool CCoolHover::Enter(HWND window)
     if (m_timerId != 0) {
         m_timer.Start(window, m_timerId, kHoverTimerPeriod);
     } else {
-        m_captured = true;
-        ::SetCapture(window);
+        m_tracking = true;
+        TrackLeave(window, true);
+        // A pointer already gone on may get no notice from the system: the leave
+        // is posted here, as Windows does.
+        POINT cursor = {};
+        if (::GetCursorPos(&cursor) && ::WindowFromPoint(cursor) != window)
+            ::PostMessageA(window, WM_MOUSELEAVE, 0, 0);
     }
     Changed(window);
     ShowStatusText(window, m_scheme);
@@ -63,14 +83,15 @@ bool CCoolHover::OnTimer(UINT_PTR id)
     return true;
 }
 
-void CCoolHover::OnCaptureChanged(HWND newOwner)
+void CCoolHover::OnMouseLeave()
 {
-    if (m_timerId == 0 && m_captured && newOwner != m_window) {
-        // The capture is gone already; only the rest of the hover ends.
-        m_captured = false;
-        Leave();
-    }
+    if (m_timerId != 0 || !IsHot())
+        return;
+    // The notice is spent: it needs no cancelling.
+    m_tracking = false;
+    Leave();
 }
+
 
 void CCoolHover::Leave() { End(true); }
 
@@ -82,8 +103,8 @@ bool CCoolHover::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         return false;
     case WM_TIMER:
         return OnTimer(wParam);
-    case WM_CAPTURECHANGED:
-        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+    case WM_MOUSELEAVE:
+        OnMouseLeave();
         return false;
     case WM_CONTEXTMENU:
         Leave();
@@ -103,15 +124,14 @@ void CCoolHover::End(bool tellOwner)
     const HWND window = m_window;
     if (window == nullptr)
         return;
-    // State first: releasing the capture sends WM_CAPTURECHANGED back here.
     m_window = nullptr;
     if (t_hot == this)
         t_hot = nullptr;
     m_timer.Stop();
-    if (m_captured) {
-        m_captured = false;
-        if (::GetCapture() == window)
-            ::ReleaseCapture();
+    if (m_tracking) {
+        m_tracking = false;
+        if (::IsWindow(window))
+            TrackLeave(window, false);
     }
     if (tellOwner)
         Changed(window);

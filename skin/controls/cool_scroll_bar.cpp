@@ -283,10 +283,11 @@ LRESULT CCoolScrollBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnButtonUp();
         return 0;
     case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(lParam) != m_hWnd) {
-            m_hover.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        if (reinterpret_cast<HWND>(lParam) != m_hWnd)
             OnButtonUp();
-        }
+        return 0;
+    case WM_MOUSELEAVE:
+        m_hover.OnMouseLeave();
         return 0;
     case WM_DESTROY:
         m_hover.OnDestroy();

@@ -90,8 +90,8 @@ LRESULT CCoolSliderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEMOVE:
         OnMouseMove(wParam, lParam);
         break;
-    case WM_CAPTURECHANGED:
-        m_hover.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+    case WM_MOUSELEAVE:
+        m_hover.OnMouseLeave();
         break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -193,6 +193,20 @@ bool CCoolStatic::WantsMouse() const
     return (m_options & kHoverScroll) != 0 || (m_options & kNoHoverHighlight) == 0;
 }
 
+bool CCoolStatic::ShowsOnlyBackground() const
+{
+    // A hover-scrolling static scrolls wherever the pointer is over it.
+    if ((m_options & kHoverScroll) != 0)
+        return false;
+    // A container: its pixels are the background between its children.
+    if (::GetWindow(m_hWnd, GW_CHILD) != nullptr)
+        return true;
+    const DWORD type = static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)) & SS_TYPEMASK;
+    if (type == SS_BITMAP || type == SS_ICON)
+        return false;
+    return ::GetWindowTextLengthA(m_hWnd) == 0;
+}
+
 void CCoolStatic::OnMouseMove(POINT point)
 {
     if (!WantsMouse())
@@ -257,15 +271,16 @@ LRESULT CCoolStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     switch (message) {
     case WM_NCHITTEST:
-        // A static is transparent to the mouse unless it hovers.
+        // A static is transparent to the mouse unless it hovers over something of
+        // its own: what lies below or beside it gets the pointer.
         if (WantsMouse())
-            return HTCLIENT;
+            return ShowsOnlyBackground() ? HTTRANSPARENT : HTCLIENT;
         break;
     case WM_MOUSEMOVE:
         OnMouseMove({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         break;
-    case WM_CAPTURECHANGED:
-        m_hover.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+    case WM_MOUSELEAVE:
+        m_hover.OnMouseLeave();
         break;
     case WM_TIMER:
         if (wParam == kStaticScrollTimer) {

@@ -60,6 +60,8 @@ private:
     CCoolBitmap* Face(HDC compatible);
     void DrawContent(CCoolDC& dc, const RECT& client);
     bool WantsMouse() const;
+    // No text or picture of its own (or a container): nothing to light up.
+    bool ShowsOnlyBackground() const;
     void OnMouseMove(POINT point);
     void OnScrollTick();
     void StopScrolling();

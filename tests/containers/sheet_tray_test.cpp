@@ -10,6 +10,7 @@
 #include "notify_recorder.h"
 #include "platform/win_app.h"
 #include "support/arch_layout.h"
+#include "support/key_input.h"
 #include "support/message_pump.h"
 
 namespace {
@@ -166,15 +167,9 @@ TEST(SheetTray, WinesTrayWindowShowsTheIconAndADoubleClickOnItRestoresTheSheet)
     RECT area;
     GetWindowRect(tray, &area);
     const int size = area.bottom - area.top;
-    SetCursorPos(area.left + size / 2, area.top + size / 2);
-    PumpFor(50);
-    INPUT clicks[4] = {};
-    const DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-    for (int i = 0; i < 4; ++i) {
-        clicks[i].type = INPUT_MOUSE;
-        clicks[i].mi.dwFlags = flags[i];
-    }
-    SendInput(4, clicks, sizeof(INPUT));
+    GlideTo({area.left + size / 2, area.top + size / 2});
+    Click();
+    Click();
     EXPECT_TRUE(PumpUntil([&] { return sheet.IsWindowVisible(); }, 3000));
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     sheet.RemoveTrayIcon();

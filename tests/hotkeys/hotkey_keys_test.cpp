@@ -4,6 +4,7 @@
 #include "app/hotkey_table.h"
 #include "app/sheet_keys.h"
 #include "hotkeys/hotkey_test_support.h"
+#include "support/key_input.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
 
@@ -181,18 +182,6 @@ LRESULT CALLBACK RecordHotkeys(HWND window, UINT message, WPARAM wParam, LPARAM 
     return CallWindowProcA(g_staticProcedure, window, message, wParam, lParam);
 }
 
-void PressCtrlSpace()
-{
-    INPUT input[4] = {};
-    const WORD keys[4] = {VK_CONTROL, VK_SPACE, VK_SPACE, VK_CONTROL};
-    for (int i = 0; i < 4; ++i) {
-        input[i].type = INPUT_KEYBOARD;
-        input[i].ki.wVk = keys[i];
-        input[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
-    }
-    SendInput(4, input, sizeof(INPUT));
-}
-
 } // namespace
 
 TEST_F(GlobalHotkeysTest, AllKeysRegisterAndReachTheWindow)
@@ -214,7 +203,7 @@ TEST_F(GlobalHotkeysTest, AllKeysRegisterAndReachTheWindow)
         g_hotkeysReceived.clear();
         g_staticProcedure = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordHotkeys)));
-        PressCtrlSpace();
+        PressKeys({VK_CONTROL, VK_SPACE});
         EXPECT_TRUE(PumpUntil([] { return !g_hotkeysReceived.empty(); }, 2000));
         EXPECT_EQ(std::vector<WPARAM>{0}, g_hotkeysReceived);
 

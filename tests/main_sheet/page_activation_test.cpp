@@ -9,7 +9,7 @@
 #include "platform/panel_values.h"
 #include "string_ids.h"
 #include "support/card_bench.h"
-#include "support/hand_pointer.h"
+#include "support/key_input.h"
 #include "support/message_pump.h"
 #include "support/registry_tree_guard.h"
 

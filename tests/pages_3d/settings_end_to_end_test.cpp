@@ -11,7 +11,6 @@
 #include "settings_page_bench.h"
 #include "string_ids.h"
 #include "support/card_bench.h"
-#include "support/hand_pointer.h"
 #include "support/key_input.h"
 #include "support/message_pump.h"
 #include "support/registry_tree_guard.h"
@@ -21,12 +20,6 @@
 #include <memory>
 
 namespace {
-
-void SendMouse(DWORD flags, POINT screen)
-{
-    SendPointer(flags, screen);
-    PumpFor(60);
-}
 
 class SettingsEndToEnd : public testing::Test {
 protected:
@@ -81,18 +74,17 @@ TEST_F(SettingsEndToEnd, MouseDragSendsEachStepToTheDriverAndStoresTheSchemeOnRe
 
     const StoredScheme before = ReadStoredScheme(kCurrentSchemeSubkey);
     m_bench.Driver().ClearLog();
-    SendMouse(0, start);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, start);
+    GlideTo(start);
+    LeftButton(true);
     EXPECT_TRUE(positioner.IsDragging());
-    for (int i = 1; i <= 4; ++i)
-        SendMouse(0, {start.x + (end.x - start.x) * i / 4, start.y + (end.y - start.y) * i / 4});
+    GlideTo(end);
     int whileDragging = 0;
     for (const SimDriverRequest& request : m_bench.Driver().Log())
         if (request.code == CMD_SOURCE_POSITION && request.arguments[0] == 0)
             ++whileDragging;
     EXPECT_GE(whileDragging, 4) << "each step reaches the driver at once";
     EXPECT_EQ(before.balance, ReadStoredScheme(kCurrentSchemeSubkey).balance) << "stored only on release";
-    SendMouse(MOUSEEVENTF_LEFTUP, end);
+    LeftButton(false);
     PumpFor(200);
     EXPECT_FALSE(positioner.IsDragging());
 
@@ -134,7 +126,7 @@ TEST_F(SettingsEndToEnd, ANewNameTypedBeforeTheSheetWasMinimisedLeavesTheNextDro
     GetClientRect(combo, &field);
     // The first click into a fresh window may only focus it: the active tab takes it.
     ClickTab(m_sheet->GetTabControl(), m_sheet->GetActiveIndex());
-    ClickAt(ScreenPointOf(combo, field.right / 3, field.bottom / 2));
+    ClickAt(ScreenPoint(combo, {field.right / 3, field.bottom / 2}));
     SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
     for (WORD key : {'S', 'T', 'A', 'G', 'E'})
         PressKeys({key});
@@ -160,10 +152,8 @@ TEST_F(SettingsEndToEnd, ANewNameTypedBeforeTheSheetWasMinimisedLeavesTheNextDro
     positioner.GetClientRect(&client);
     const POINT start = LogicalToClient(positioner.GetRange(), client.right, client.bottom, {x, y});
     const POINT end = LogicalToClient(positioner.GetRange(), client.right, client.bottom, {40, 90});
-    GlidePointerTo(ScreenPointOf(positioner.m_hWnd, start.x, start.y));
-    SendMouse(MOUSEEVENTF_LEFTDOWN, ScreenPointOf(positioner.m_hWnd, start.x, start.y));
-    GlidePointerTo(ScreenPointOf(positioner.m_hWnd, end.x, end.y));
-    SendMouse(MOUSEEVENTF_LEFTUP, ScreenPointOf(positioner.m_hWnd, end.x, end.y));
+    GlideTo(ScreenPoint(positioner.m_hWnd, start));
+    DragTo(ScreenPoint(positioner.m_hWnd, end));
     PumpFor(200);
     EXPECT_TRUE(page.IsModified());
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page.m_hWnd, IDC_3D_SCHEME_SAVE)));

@@ -59,8 +59,8 @@ protected:
             if (hover.OnTimer(wParam))
                 return 0;
             break;
-        case WM_CAPTURECHANGED:
-            hover.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        case WM_MOUSELEAVE:
+            hover.OnMouseLeave();
             break;
         case WM_DESTROY:
             hover.OnDestroy();
@@ -312,21 +312,23 @@ TEST(Hover, MovingToTheNextControlClearsTheFirstStatusBeforeTheSecondSetsIt)
     EXPECT_EQ(timersBefore, CWindowTimer::LiveCount());
 }
 
-TEST(Hover, CaptureHoverEndsWhenTheMouseLeavesOrTheCaptureGoes)
+TEST(Hover, LeaveNoticeHoverTakesNoCaptureAndEndsWhenThePointerGoes)
 {
     StatusHost host(200, 100);
     HoverProbe probe(host.m_hWnd, {10, 10, 60, 40}, 1003, 0);
     HoverAt(probe.m_hWnd, 5, 5);
-    EXPECT_EQ(probe.m_hWnd, GetCapture());
-    HoverAt(probe.m_hWnd, 49, 29);
     EXPECT_TRUE(probe.hover.IsHot());
-    HoverAt(probe.m_hWnd, 50, 5); // just outside
+    EXPECT_EQ(nullptr, GetCapture()) << "hovering leaves the pointer to every window";
+    PumpFor(150);
+    HoverAt(probe.m_hWnd, 49, 29);
+    EXPECT_TRUE(probe.hover.IsHot()) << "resting inside keeps it hot";
+    HoverAt(probe.m_hWnd, 50, 5); // just outside, seen while another part holds the capture
     EXPECT_FALSE(probe.hover.IsHot());
-    EXPECT_EQ(nullptr, GetCapture());
+    // Gone without a move reaching it: the system's leave notice ends the hover.
     HoverAt(probe.m_hWnd, 5, 5);
-    SetCapture(host.m_hWnd);
-    EXPECT_FALSE(probe.hover.IsHot());
-    ReleaseCapture();
+    EXPECT_TRUE(probe.hover.IsHot());
+    CursorAway();
+    EXPECT_TRUE(PumpUntil([&] { return !probe.hover.IsHot(); }, 2000));
     EXPECT_EQ((std::vector<std::string>{"id 1003", "clear", "id 1003", "clear"}), host.statusLog);
 }
 

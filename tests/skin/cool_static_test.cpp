@@ -1,5 +1,5 @@
-// The skinned static: its three faces, hover scrolling and its timer, and passing
-// its scheme on to its own children.
+// The skinned static: its three faces, hover scrolling and its timer, passing its
+// scheme on to its own children, and which of its kinds take the pointer.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +9,9 @@
 #include "skin/scheme/cool_spread.h"
 #include "skin_probe.h"
 #include "skin_test_windows.h"
+#include "skin/controls/cool_button.h"
+#include "skin/controls/cool_static.h"
+#include "support/key_input.h"
 #include "support/message_pump.h"
 #include "one_of_each_dialog.h"
 
@@ -76,7 +79,7 @@ TEST(CoolStatic, HoverScrollingSteps)
     // The top: the value falls by 4 every 100 ms while the mouse stays.
     HoverAt(scroller.m_hWnd, 5, 0);
     EXPECT_EQ(-4, scroller.GetScrollStep());
-    EXPECT_EQ(scroller.m_hWnd, GetCapture());
+    EXPECT_EQ(nullptr, GetCapture());
     EXPECT_EQ(timersBefore + 1, CWindowTimer::LiveCount());
     EXPECT_EQ(CCoolStatic::kStateHot, scroller.GetState());
     PumpFor(450);
@@ -91,10 +94,9 @@ TEST(CoolStatic, HoverScrollingSteps)
     HoverAt(scroller.m_hWnd, 5, 39);
     PumpFor(250);
     EXPECT_GT(scroller.GetScrollValue(), fallen);
-    // Leaving stops the timer, releases the mouse and zeroes the step.
+    // Leaving stops the timer and zeroes the step.
     HoverAt(scroller.m_hWnd, 5, 60);
     EXPECT_EQ(timersBefore, CWindowTimer::LiveCount());
-    EXPECT_NE(scroller.m_hWnd, GetCapture());
     EXPECT_EQ(0, scroller.GetScrollStep());
     EXPECT_EQ(0u, scroller.GetState());
     const int left = scroller.GetScrollValue();
@@ -165,4 +167,66 @@ TEST(CoolStatic, PassesAWholeSchemeOnOnceAndAnyOtherChangeAtOnce)
     EXPECT_EQ(RGB(9, 8, 7), RoleOf(inner, CCOL_TEXT));
     // A frame changed from inside that spread, but not by it, passes its change on at once.
     EXPECT_EQ(RGB(9, 8, 7), RoleOf(otherInner, CCOL_STATIC));
+}
+
+// A page's frame lies below the controls on it; a column (a container static) holds
+// its own. Only a static that shows something of its own takes the pointer, and
+// none keeps it: a pointer gliding across a frame's or a column's pixels onto a
+// control finds the control answering its click.
+TEST(CoolStatic, APointerGlidingAcrossAFrameOrAColumnReachesTheControlsOnThem)
+{
+    StatusHost host(300, 160, true);
+    CCoolButton onFrame;
+    ASSERT_TRUE(onFrame.Create("BUTTON", "On frame", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, {30, 40, 130, 60},
+                               host.m_hWnd, 11));
+    CCoolStatic frame; // made after the box, so it lies below it
+    ASSERT_TRUE(frame.Create("STATIC", "Frame", WS_CHILD | WS_VISIBLE, {10, 10, 150, 150}, host.m_hWnd, 10));
+    CCoolStatic column;
+    ASSERT_TRUE(column.Create("STATIC", "", WS_CHILD | WS_VISIBLE, {160, 10, 290, 150}, host.m_hWnd, 20));
+    CCoolButton inColumn;
+    ASSERT_TRUE(inColumn.Create("BUTTON", "In column", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, {10, 30, 110, 50},
+                                column.m_hWnd, 21));
+    CCoolStatic blank;
+    ASSERT_TRUE(blank.Create("STATIC", "", WS_CHILD | WS_VISIBLE, {10, 152, 60, 158}, host.m_hWnd, 30));
+    CCoolStatic scroller;
+    ASSERT_TRUE(scroller.Create("STATIC", "", WS_CHILD | WS_VISIBLE, {70, 152, 120, 158}, host.m_hWnd, 31));
+    scroller.SetOptions(CCoolStatic::kHoverScroll);
+    CCoolStatic unlit;
+    ASSERT_TRUE(unlit.Create("STATIC", "Unlit", WS_CHILD | WS_VISIBLE, {130, 152, 180, 158}, host.m_hWnd, 32));
+    unlit.SetOptions(CCoolStatic::kNoHoverHighlight);
+    DrainMessages();
+
+    struct HitCase {
+        const char* what;
+        HWND window;
+        LRESULT expected;
+    };
+    const HitCase hits[] = {{"a frame with its caption", frame.m_hWnd, HTCLIENT},
+                            {"a column between its controls", column.m_hWnd, HTTRANSPARENT},
+                            {"a static without text or picture", blank.m_hWnd, HTTRANSPARENT},
+                            {"a hover-scrolling static", scroller.m_hWnd, HTCLIENT},
+                            {"a static that neither lights nor scrolls", unlit.m_hWnd, HTTRANSPARENT}};
+    for (const HitCase& hit : hits) {
+        const POINT corner = ScreenPoint(hit.window, {2, 2});
+        EXPECT_EQ(hit.expected, SendMessageA(hit.window, WM_NCHITTEST, 0, MAKELPARAM(corner.x, corner.y)))
+            << hit.what;
+    }
+
+    struct Journey {
+        const char* what;
+        HWND across; // the static whose pixels the pointer crosses first
+        CCoolButton& box;
+    };
+    const Journey journeys[] = {{"across the frame", frame.m_hWnd, onFrame}, {"across the column", column.m_hWnd, inColumn}};
+    for (const Journey& journey : journeys) {
+        ASSERT_TRUE(GlideTo(ScreenPoint(journey.across, {4, 12}))) << journey.what;
+        PumpFor(100);
+        EXPECT_EQ(nullptr, GetCapture()) << journey.what;
+        RECT bounds = {};
+        journey.box.GetClientRect(&bounds);
+        ClickAt(ScreenPoint(journey.box.m_hWnd, {6, bounds.bottom / 2}));
+        EXPECT_TRUE(PumpUntil([&] { return journey.box.GetCheck() == BST_CHECKED; }, 2000)) << journey.what;
+    }
+    CursorAway();
+    DrainMessages();
 }

@@ -11,6 +11,7 @@
 #include "platform/panel_values.h"
 #include "simcard/sim_mixer_store.h"
 #include "support/card_bench.h"
+#include "support/key_input.h"
 #include "support/message_pump.h"
 #include "support/registry_guard.h"
 #include "support/registry_tree_guard.h"
@@ -38,69 +39,26 @@ RECT ScreenRect(HWND window)
     return rect;
 }
 
-void MouseTo(int x, int y)
-{
-    SetCursorPos(x, y);
-    PumpFor(60);
-}
-
-void MouseButton(bool down)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input, sizeof(input));
-    PumpFor(80);
-}
-
-void ClickAt(int x, int y)
-{
-    MouseTo(x, y);
-    MouseButton(true);
-    MouseButton(false);
-    PumpFor(300);
-}
-
 void ClickOn(HWND control)
 {
-    const RECT rect = ScreenRect(control);
-    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    ClickAt(MiddleOf(control));
+    PumpFor(300);
 }
 
 // A check box's box sits at its left end.
 void ClickBox(HWND checkBox)
 {
     const RECT rect = ScreenRect(checkBox);
-    ClickAt(rect.left + 6, (rect.top + rect.bottom) / 2);
-}
-
-void Type(const std::string& text)
-{
-    for (char c : text) {
-        INPUT keys[2] = {};
-        for (INPUT& key : keys) {
-            key.type = INPUT_KEYBOARD;
-            key.ki.wScan = static_cast<WORD>(c);
-            key.ki.dwFlags = KEYEVENTF_UNICODE;
-        }
-        keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-        SendInput(2, keys, sizeof(INPUT));
-        PumpFor(40);
-    }
-    PumpFor(200);
+    ClickAt({rect.left + 6, (rect.top + rect.bottom) / 2});
+    PumpFor(300);
 }
 
 // A band slider dragged from its middle by dy pixels (up is negative).
 void Drag(HWND slider, int dy)
 {
-    const RECT rect = ScreenRect(slider);
-    const int x = (rect.left + rect.right) / 2;
-    const int y = (rect.top + rect.bottom) / 2;
-    MouseTo(x, y);
-    MouseButton(true);
-    for (int step = 1; step <= 4; ++step)
-        MouseTo(x, y + dy * step / 4);
-    MouseButton(false);
+    const POINT middle = MiddleOf(slider);
+    GlideTo(middle);
+    DragTo({middle.x, middle.y + dy});
     PumpFor(300);
 }
 
@@ -110,7 +68,7 @@ void TypeName(HWND combo, const std::string& name)
     ClickOn(combo);
     const HWND field = FindWindowExA(combo, nullptr, "Edit", nullptr);
     SendMessageA(field, EM_SETSEL, 0, -1);
-    Type(name);
+    TypeText(name);
 }
 
 // The screen's pixels of a rectangle.
@@ -207,11 +165,13 @@ TEST_F(PanelEqProcessTest, SlidersPresetsAndMetersAsAUserUsesThem)
     // The list dropped down with the mouse; the entry that is not current chosen.
     const HWND combo = item(IDC_EQ_PRESET);
     const RECT comboRect = ScreenRect(combo);
-    ClickAt(comboRect.right - 6, (comboRect.top + comboRect.bottom) / 2);
+    ClickAt({comboRect.right - 6, (comboRect.top + comboRect.bottom) / 2});
+    PumpFor(300);
     const int current = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
     const int height = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
     const int other = current == 0 ? 1 : 0;
-    ClickAt((comboRect.left + comboRect.right) / 2, comboRect.bottom + 2 + other * height + height / 2);
+    ClickAt({(comboRect.left + comboRect.right) / 2, comboRect.bottom + 2 + other * height + height / 2});
+    PumpFor(300);
     EXPECT_EQ(other, SendMessageA(combo, CB_GETCURSEL, 0, 0));
     EXPECT_EQ("Warm", StoredText(kBands + "\\CurrentSet", kEqSetNameValue));
     EXPECT_EQ(warm, Stored(kBands + "\\CurrentSet", kEqGainTableValue));
@@ -220,12 +180,12 @@ TEST_F(PanelEqProcessTest, SlidersPresetsAndMetersAsAUserUsesThem)
     // The meters on the screen: two looks 200 ms apart differ while on, not while off.
     RECT meters = ScreenRect(item(IDC_EQ_BAND_FIRST));
     meters.right = ScreenRect(item(IDC_EQ_BAND_LAST)).right;
-    MouseTo(0, 0);
+    GlideTo({0, 0});
     const std::vector<DWORD> on1 = Capture(meters);
     PumpFor(200);
     EXPECT_NE(on1, Capture(meters));
     ClickBox(item(IDC_EQ_PEAK_METERS));
-    MouseTo(0, 0);
+    GlideTo({0, 0});
     PumpFor(300);
     const std::vector<DWORD> off1 = Capture(meters);
     PumpFor(200);

@@ -1,8 +1,7 @@
-// The mixer pages of the panel executable under Wine, used with keys and a click
-// (as the controls receive them) on the simulated six-channel card: the master
-// fader moved up, Ctrl+Alt+Space seen on the master's mute box, and "Mic" chosen
-// as the record source. (Dragging with the real mouse is checked by hand with
-// xdotool: mouse input sent from a test program did not reach the panel here.) The card's values are read from where the simulated card
+// The mixer pages of the panel executable under Wine, used with keys and the
+// pointer on the simulated six-channel card: the master fader moved up,
+// Ctrl+Alt+Space seen on the master's mute box, and "Mic" chosen as the record
+// source with a click. The card's values are read from where the simulated card
 // keeps them.
 #include "startup/panel_process.h"
 
@@ -27,18 +26,6 @@ namespace {
 const char* kProduct = "Halvard 5.1+";
 constexpr DWORD kStartMs = 20000;
 constexpr int kRecordTab = 2; // Playback, Sources, Record on the six-channel card
-
-// A press and release of the left button at a point of a window, as the window
-// receives them from the mouse.
-void ClickAt(HWND window, POINT point)
-{
-    const LPARAM where = MAKELPARAM(point.x, point.y);
-    PostMessageA(window, WM_MOUSEMOVE, 0, where);
-    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
-    PumpFor(100);
-    PostMessageA(window, WM_LBUTTONUP, 0, where);
-    PumpFor(400);
-}
 
 struct SixChannelIds {
     DWORD master = 0, masterMute = 0, selector = 0;
@@ -117,7 +104,8 @@ TEST_F(PanelMixerPagesProcessTest, MasterFaderMuteHotkeyAndRecordSourceAsAUserMe
     ASSERT_NE(nullptr, mic);
     RECT box = {};
     GetClientRect(mic, &box);
-    ClickAt(mic, {6, box.bottom / 2});
+    ClickAt(ScreenPoint(mic, {6, box.bottom / 2}));
+    PumpUntil([&] { return SendMessageA(mic, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 3000);
     EXPECT_EQ((std::vector<LONG>{0, 0, 1, 0, 0, 0}), StoredMixerValues(ids.selector, 6));
     EXPECT_EQ(BST_CHECKED, SendMessageA(mic, BM_GETCHECK, 0, 0));
     EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(page, IDC_RECORD_SOURCE_FIRST), BM_GETCHECK, 0, 0));

@@ -1,8 +1,12 @@
 #include "startup/panel_process.h"
 
+#include "driver/driver_keys.h"
+#include "driver/speaker_keys.h"
+#include "platform/registry.h"
 #include "simcard/sim_mixer_store.h"
 #include "support/build_folder.h"
 #include "support/message_pump.h"
+#include "support/registry_tree_guard.h"
 
 namespace {
 
@@ -92,6 +96,15 @@ HWND PanelProcess::WaitForWindow(const std::string& caption, DWORD timeoutMs) co
     return found;
 }
 
+HWND ShownPage(HWND sheet)
+{
+    for (HWND child = FindWindowExA(sheet, nullptr, "#32770", nullptr); child != nullptr;
+         child = FindWindowExA(sheet, child, "#32770", nullptr))
+        if (IsWindowVisible(child))
+            return child;
+    return nullptr;
+}
+
 std::string MessageBoxText(HWND box)
 {
     char text[1024] = {};
@@ -106,19 +119,42 @@ std::string ClassOf(HWND window)
     return name;
 }
 
-HWND ShownPage(HWND sheet)
-{
-    for (HWND child = FindWindowExA(sheet, nullptr, "#32770", nullptr); child != nullptr;
-         child = FindWindowExA(sheet, child, "#32770", nullptr))
-        if (IsWindowVisible(child))
-            return child;
-    return nullptr;
-}
-
 std::vector<LONG> StoredMixerValues(DWORD controlId, size_t count)
 {
     std::vector<LONG> values(count);
     if (!SimMixerStore().Load(0, controlId, values))
         values.clear();
     return values;
+}
+
+CardState ReadCardState()
+{
+    struct Tree {
+        HKEY root;
+        std::string path;
+        REGSAM view;
+    };
+    const Tree trees[] = {{HKEY_CURRENT_USER, SimMixerStore::DefaultKey(), 0},
+                          {HKEY_LOCAL_MACHINE, kDriverSettingsKey, 0},
+                          {HKEY_LOCAL_MACHINE, kSensauraKey, kSharedSoftwareView}};
+    CardState state;
+    for (const Tree& tree : trees)
+        for (const RegistryTreeGuard::SavedKey& key : RegistryTreeGuard::Read(tree.root, tree.path, tree.view))
+            for (const RegistryTreeGuard::SavedValue& value : key.values)
+                state[tree.path + "\\" + key.path + "\\" + value.name] = value.data;
+    return state;
+}
+
+std::vector<std::string> ChangedNames(const CardState& before, const CardState& after)
+{
+    std::vector<std::string> changed;
+    for (const auto& [name, bytes] : after) {
+        const auto earlier = before.find(name);
+        if (earlier == before.end() || earlier->second != bytes)
+            changed.push_back(name);
+    }
+    for (const auto& entry : before)
+        if (after.count(entry.first) == 0)
+            changed.push_back(entry.first);
+    return changed;
 }

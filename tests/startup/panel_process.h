@@ -6,6 +6,7 @@
 #include "support/key_input.h"
 
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,13 +38,21 @@ private:
     PROCESS_INFORMATION m_process = {};
 };
 
+// The sheet's page being shown; null when none is.
+HWND ShownPage(HWND sheet);
+
 // A message box's text (its static control).
 std::string MessageBoxText(HWND box);
 // A window's class name.
 std::string ClassOf(HWND window);
-// The sheet's page being shown; null when none is.
-HWND ShownPage(HWND sheet);
 
 // The values the simulated card keeps for a control of that many values; empty
 // when none are kept.
 std::vector<LONG> StoredMixerValues(DWORD controlId, size_t count);
+
+// Everything the simulated card keeps between runs: its mixer values and the
+// driver's and the 3D software's registry trees, by "key\value" name.
+using CardState = std::map<std::string, std::vector<BYTE>>;
+CardState ReadCardState();
+// The names whose bytes differ between the two (added and removed ones too).
+std::vector<std::string> ChangedNames(const CardState& before, const CardState& after);

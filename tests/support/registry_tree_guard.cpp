@@ -42,6 +42,13 @@ void SaveTree(HKEY root, REGSAM view, const std::string& base, const std::string
 
 } // namespace
 
+std::vector<RegistryTreeGuard::SavedKey> RegistryTreeGuard::Read(HKEY root, const std::string& path, REGSAM view)
+{
+    std::vector<SavedKey> keys;
+    SaveTree(root, view, path, std::string(), keys);
+    return keys;
+}
+
 RegistryTreeGuard::RegistryTreeGuard(HKEY root, const std::string& path, REGSAM view)
     : m_root(root)
     , m_view(view)

@@ -26,6 +26,9 @@ public:
         std::vector<SavedValue> values;
     };
 
+    // The keys and values of a subtree as they are now (empty when it is missing).
+    static std::vector<SavedKey> Read(HKEY root, const std::string& path, REGSAM view = 0);
+
 private:
     HKEY m_root;
     REGSAM m_view;
