@@ -436,7 +436,9 @@ TEST_F(PanelKeyboardTest, EscHidesTheSheetOnlyWithTheTrayIconAndEnterNeverEndsTh
             EXPECT_TRUE(IsWindowVisible(sheet));
             if (journey.dropDown) {
                 const HWND list = FocusedControl(sheet);
-                ASSERT_TRUE(Press({VK_F4}, [&] { return SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+                const auto dropped = [&] { return SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) != 0; };
+                // A key the busy page missed is pressed again, as a person would.
+                ASSERT_TRUE(Press({VK_F4}, dropped) || dropped() || Press({VK_F4}, dropped));
                 EXPECT_TRUE(Press({VK_ESCAPE}, [&] { return SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
                 EXPECT_TRUE(IsWindowVisible(sheet)) << "Esc closed the list only";
             }
