@@ -57,6 +57,10 @@ private:
 
 // The test sound in the current folder, else beside the program: a panel started
 // with Windows runs in another folder than its own.
+// The first idle moment after the start; no other timer of the sheet has this number.
+constexpr UINT_PTR kIdleAfterStartTimerId = 0x5EED;
+constexpr UINT kIdleAfterStartMs = USER_TIMER_MINIMUM;
+
 std::string TestSoundPath(const char* name)
 {
     if (GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES)
@@ -135,7 +139,9 @@ BOOL VUDO4Ruruz::OnInitDialog()
         RegisterHotkeys(true);
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
-    StartSpeakerTest();
+    // A timer message comes only when nothing is left to paint.
+    if (!m_idleAfterStart.Start(m_hWnd, kIdleAfterStartTimerId, kIdleAfterStartMs))
+        StartSpeakerTest();
     return result;
 }
 
@@ -162,8 +168,10 @@ void VUDO4Ruruz::LabelTabs()
 
 void VUDO4Ruruz::StartSpeakerTest()
 {
-    if (m_speakerTest.HasSoundDevice() || m_card == nullptr)
+    m_idleAfterStart.Stop();
+    if (m_speakerTestStarted || m_speakerTest.HasSoundDevice() || m_card == nullptr)
         return;
+    m_speakerTestStarted = true;
     // The device's name field need not be terminated.
     const MIXERCAPSA& caps = m_card->Caps();
     const std::string deviceName(caps.szPname, strnlen(caps.szPname, sizeof(caps.szPname)));
@@ -213,17 +221,20 @@ void VUDO4Ruruz::ShowPageAfterSpeakerChange()
 
 void VUDO4Ruruz::ApplySpeakerMode(DWORD config)
 {
+    StartSpeakerTest();
     if (m_card != nullptr)
         RunSpeakerModeSequence(m_speakerTest, *m_card, config);
 }
 
 void VUDO4Ruruz::StartTestSpeaker(DWORD channelMask)
 {
+    StartSpeakerTest();
     m_speakerTest.StartSpeaker(channelMask, TRUE);
 }
 
 void VUDO4Ruruz::StopTestSpeaker(DWORD channelMask)
 {
+    StartSpeakerTest();
     m_speakerTest.StopSpeaker(channelMask, TRUE);
 }
 
@@ -329,6 +340,12 @@ LRESULT VUDO4Ruruz::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_HELP:
         // Neither F1 nor a help button opens help.
         return TRUE;
+    case WM_TIMER:
+        if (wParam == kIdleAfterStartTimerId) {
+            StartSpeakerTest();
+            return 0;
+        }
+        break;
     case WM_WINDOWPOSCHANGED: {
         // Showing, hiding, minimising and restoring all pass here.
         const LRESULT result = CMixerPropertySheet::WindowProc(message, wParam, lParam);

@@ -18,6 +18,7 @@
 #include "app/speaker_test.h"
 #include "mixer/controls/mixer_property_sheet.h"
 #include "pages/page_host.h"
+#include "platform/window_timer.h"
 #include "skin/containers/cool_property_page.h"
 
 class CCardMixer;
@@ -50,6 +51,11 @@ public:
     const std::string& AccessKeys() const { return m_accessKeys; }
     bool AreHotkeysRegistered() const { return m_hotkeys.IsRegistered(); }
     CSpeakerTest& SpeakerTest() { return m_speakerTest; }
+    // The speaker test's sound device, its test sound and the speaker-mode sequence:
+    // nothing of it shows, so it comes at the first idle moment after the first paint
+    // (straight after the window when the sheet starts hidden), or earlier where
+    // something needs it first. Runs once.
+    void StartSpeakerTest();
     // Runs a hotkey's action as a WM_HOTKEY of that ID would.
     void RunHotkey(DWORD id);
 
@@ -89,7 +95,6 @@ private:
 
     void ApplyStoredColours();
     void LabelTabs();
-    void StartSpeakerTest();
     void ShowPageAfterSpeakerChange();
     bool HandleKey(const MSG& message);
     // A page chosen by F5 onwards or Alt with its letter; the focus goes along.
@@ -111,6 +116,8 @@ private:
     std::string m_accessKeys;
     std::string m_speakerPicturePath;
     HICON m_icon = nullptr;
+    CWindowTimer m_idleAfterStart;
+    bool m_speakerTestStarted = false;
     bool m_visible = false;
     bool m_fileDialogOpen = false;
 };

@@ -119,6 +119,9 @@ bool CPanelApp::StartMainWindow(const CPanelCommandLineInfo& info, bool minimize
     if (trayIcon)
         sheet->SetTrayIcon(LoadIcon(IDI_PANEL), IDM_TRAY);
     // The settings file is in place before the sheet first paints or takes a key.
+    // The speaker-mode sequence has set the card's speakers before a file sets them.
+    if (!info.m_strFileName.empty())
+        sheet->StartSpeakerTest();
     if (!info.m_strFileName.empty() && LoadSettingsFileFrom(*m_cardMixer, info.m_strFileName.c_str()))
         sheet->RefreshPages();
     // Hidden only where the notification area shows the icon that brings it back.
