@@ -1,5 +1,7 @@
 #include "skin/scheme/cool_scheme.h"
 
+#include <cstring>
+
 #include "skin/scheme/cool_color_set.h"
 
 namespace {
@@ -27,11 +29,16 @@ CCoolScheme::~CCoolScheme() = default;
 
 void CCoolScheme::SetColor(int role, COLORREF color)
 {
+    COLORREF before[CCOL_COUNT];
+    std::memcpy(before, m_colors, sizeof(before));
     if (IsRole(role))
         m_colors[role] = color;
     if (m_flags & kAutoShades)
         DeriveShades(role);
-    OnSchemeChanged();
+    // The same colours again (a container passes its whole scheme on to every child)
+    // keep the faces already drawn.
+    if (std::memcmp(before, m_colors, sizeof(before)) != 0)
+        OnSchemeChanged();
 }
 
 void CCoolScheme::DeriveShades(int role)
@@ -57,8 +64,10 @@ void CCoolScheme::DeriveShades(int role)
 
 void CCoolScheme::SetFlags(int renderMode)
 {
+    const uint32_t before = m_flags;
     m_flags = ToInternalFlags(renderMode, m_flags);
-    OnSchemeChanged();
+    if (m_flags != before)
+        OnSchemeChanged();
 }
 
 int CCoolScheme::SetStyle(unsigned) { return 0; }
@@ -90,6 +99,8 @@ void CCoolScheme::GetFlags(int* renderMode) const
 
 void CCoolScheme::SetLight(POINT light)
 {
+    if (m_light.x == light.x && m_light.y == light.y)
+        return;
     m_light = light;
     OnSchemeChanged();
 }
