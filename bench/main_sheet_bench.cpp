@@ -24,6 +24,8 @@ namespace {
 constexpr int kRuns = 9;
 constexpr DWORD kIdleMs = 10000;
 constexpr int kBarePages = 8;
+constexpr int kTimelineSteps = 7;
+constexpr int kWatchedRuns = 3;
 
 double NowSinceProcessCreation()
 {
@@ -76,16 +78,95 @@ SIZE_T PrivateKiB()
     return counters.PagefileUsage / 1024;
 }
 
+// What the panel's thread does during its start, seen from outside: the moments its
+// windows are created and first painted, and how many scheme, paint and erase
+// messages its windows get.
+struct Timeline {
+    double firstWindow = 0; // the card's own window: the card is open
+    double sheetWindow = 0; // the sheet constructed, its window being created
+    double firstPage = 0;   // the first page's dialog being created
+    double firstPaint = 0;  // the first paint of any of its windows
+};
+
+Timeline g_timeline;
+int g_scheme = 0, g_paint = 0, g_erase = 0, g_ncPaint = 0, g_colour = 0;
+
+double NowSinceProcessCreation();
+
+void CountMessage(UINT message)
+{
+    if (message >= WM_USER + 256 && message <= WM_USER + 273)
+        ++g_scheme;
+    else if (message == WM_PAINT) {
+        ++g_paint;
+        if (g_timeline.firstPaint == 0)
+            g_timeline.firstPaint = NowSinceProcessCreation();
+    } else if (message == WM_ERASEBKGND)
+        ++g_erase;
+    else if (message == WM_NCPAINT)
+        ++g_ncPaint;
+    else if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+        ++g_colour;
+}
+
+void CountDispatched(UINT message)
+{
+    if (message == WM_PAINT)
+        CountMessage(message);
+}
+
+void ResetCounts()
+{
+    g_scheme = g_paint = g_erase = g_ncPaint = g_colour = 0;
+}
+
+LRESULT CALLBACK CountSent(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION)
+        CountMessage(reinterpret_cast<const CWPSTRUCT*>(lParam)->message);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        const double now = NowSinceProcessCreation();
+        // Dialogs are created with the atom of the dialog class.
+        const bool dialog = create->lpszClass == MAKEINTATOM(32770) ||
+                            (HIWORD(reinterpret_cast<ULONG_PTR>(create->lpszClass)) != 0 &&
+                             std::strcmp(create->lpszClass, "#32770") == 0);
+        if (g_timeline.firstWindow == 0)
+            g_timeline.firstWindow = now;
+        if (dialog && (create->style & WS_CHILD) == 0 && g_timeline.sheetWindow == 0)
+            g_timeline.sheetWindow = now;
+        else if (dialog && (create->style & WS_CHILD) != 0 && g_timeline.firstPage == 0)
+            g_timeline.firstPage = now;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::string Counts()
+{
+    char line[160];
+    std::snprintf(line, sizeof(line), "%d %d %d %d %d", g_scheme, g_paint, g_erase, g_ncPaint, g_colour);
+    return line;
+}
+
 // Dispatches messages until the window is shown with nothing left to paint.
 void PumpUntilPainted(HWND window)
 {
     for (;;) {
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (!(IsWindowVisible(window) && (HIWORD(GetQueueStatus(QS_PAINT)) & QS_PAINT) == 0) &&
+               PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            CountDispatched(message.message);
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
-        if (IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE))
+        // No window of the thread left to paint: timers (the work after the first
+        // paint) come only after this.
+        if (IsWindowVisible(window) && (HIWORD(GetQueueStatus(QS_PAINT)) & QS_PAINT) == 0)
             return;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
@@ -167,11 +248,14 @@ int BareChild(const char* resultFile)
     return 0;
 }
 
-int PanelChild(const char* resultFile, bool idle)
+int PanelChild(const char* resultFile, bool idle, bool watched)
 {
     SetEnvironmentVariableA("HALVARD_SIMCARD", "six");
     InstallSimulatedCardFromEnvironment();
     const double beforeStart = NowSinceProcessCreation();
+    // The hooks cost every message a trip to the server: the timed runs go without them.
+    HHOOK creation = watched ? SetWindowsHookExA(WH_CBT, &WatchCreation, nullptr, GetCurrentThreadId()) : nullptr;
+    HHOOK sent = watched ? SetWindowsHookExA(WH_CALLWNDPROC, &CountSent, nullptr, GetCurrentThreadId()) : nullptr;
     CPanelApp app(std::vector<std::string>{});
     if (!app.InitInstance())
         return 1;
@@ -181,11 +265,46 @@ int PanelChild(const char* resultFile, bool idle)
         return 1;
     PumpUntilPainted(sheet->m_hWnd);
     const double ms = NowSinceProcessCreation();
+    const double cpu = ProcessorMs();
+    const SIZE_T kib = PrivateKiB();
+    const std::string startCounts = Counts();
+    // The work after the first paint comes with the sheet's first timer message; a
+    // second later it is long done (the meters' poll keeps the queue busy meanwhile).
+    ResetCounts();
+    double settled = 0;
+    const DWORD pumpStart = GetTickCount();
+    while (GetTickCount() - pumpStart < 1000) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+            if (settled == 0 && message.message == WM_TIMER && message.hwnd == sheet->m_hWnd)
+                settled = NowSinceProcessCreation();
+        }
+    }
+    const SIZE_T idleKiB = PrivateKiB();
+    // A page switch there and back: Playback to EQ, EQ to Playback.
+    std::string switchCounts[2];
+    for (int i = 0; i < 2; ++i) {
+        ResetCounts();
+        sheet->SendMessage(PSM_SETCURSEL, i == 0 ? 4 : 0, 0);
+        PumpUntilPainted(sheet->m_hWnd);
+        switchCounts[i] = Counts();
+    }
+    if (sent != nullptr)
+        UnhookWindowsHookEx(sent);
+    if (creation != nullptr)
+        UnhookWindowsHookEx(creation);
     FILE* out = std::fopen(resultFile, "w");
     if (out == nullptr)
         return 1;
-    std::fprintf(out, "%.1f %.1f %lu %.1f %.1f\n", ms, ProcessorMs(), static_cast<unsigned long>(PrivateKiB()),
-                 beforeStart, started - beforeStart);
+    std::fprintf(out, "%.1f %.1f %lu %.1f %.1f\n", ms, cpu, static_cast<unsigned long>(kib), beforeStart,
+                 started - beforeStart);
+    std::fprintf(out, "timeline %.1f %.1f %.1f %.1f %.1f %.1f %.1f %lu\n", beforeStart, g_timeline.firstWindow,
+                 g_timeline.sheetWindow, g_timeline.firstPage, g_timeline.firstPaint, ms, settled,
+                 static_cast<unsigned long>(idleKiB));
+    std::fprintf(out, "counts %s | %s | %s\n", startCounts.c_str(), switchCounts[0].c_str(), switchCounts[1].c_str());
     if (idle) {
         const Wakeups shown = CountIdle(kIdleMs);
         sheet->ShowWindow(SW_HIDE);
@@ -245,12 +364,16 @@ int main(int argc, char** argv)
     if (argc == 3 && std::strcmp(argv[1], "--bare") == 0)
         return BareChild(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "--panel") == 0)
-        return PanelChild(argv[2], false);
+        return PanelChild(argv[2], false, false);
+    if (argc == 3 && std::strcmp(argv[1], "--timeline") == 0)
+        return PanelChild(argv[2], false, true);
     if (argc == 3 && std::strcmp(argv[1], "--idle") == 0)
-        return PanelChild(argv[2], true);
+        return PanelChild(argv[2], true, false);
 
     std::vector<double> bare, panel, bareCpu, panelCpu, panelBefore, panelStart;
-    unsigned long bareKiB = 0, panelKiB = 0;
+    std::vector<double> timeline[kTimelineSteps];
+    std::string counts;
+    unsigned long bareKiB = 0, panelKiB = 0, panelIdleKiB = 0;
     for (int run = 0; run < kRuns; ++run) {
         double ms = 0, cpu = 0;
         unsigned long kib = 0;
@@ -260,13 +383,31 @@ int main(int argc, char** argv)
             bareKiB = kib;
         }
         double before = 0, start = 0;
-        if (std::sscanf(RunChild("--panel").c_str(), "%lf %lf %lu %lf %lf", &ms, &cpu, &kib, &before, &start) == 5) {
+        const std::string result = RunChild("--panel");
+        if (std::sscanf(result.c_str(), "%lf %lf %lu %lf %lf", &ms, &cpu, &kib, &before, &start) == 5) {
             panel.push_back(ms);
             panelBefore.push_back(before);
             panelStart.push_back(start);
             panelCpu.push_back(cpu);
             panelKiB = kib;
         }
+    }
+    // Watched start-ups, apart from the timed ones.
+    for (int run = 0; run < kWatchedRuns; ++run) {
+        const std::string result = RunChild("--timeline");
+        const size_t timelineAt = result.find("timeline ");
+        double steps[kTimelineSteps] = {};
+        unsigned long afterKiB = 0;
+        if (timelineAt != std::string::npos &&
+            std::sscanf(result.c_str() + timelineAt, "timeline %lf %lf %lf %lf %lf %lf %lf %lu", &steps[0], &steps[1],
+                        &steps[2], &steps[3], &steps[4], &steps[5], &steps[6], &afterKiB) == 8) {
+            for (int i = 0; i < kTimelineSteps; ++i)
+                timeline[i].push_back(steps[i]);
+            panelIdleKiB = afterKiB;
+        }
+        const size_t countsAt = result.find("counts ");
+        if (countsAt != std::string::npos)
+            counts = result.substr(countsAt + 7, result.find('\n', countsAt) - countsAt - 7);
     }
     const double bareMs = Median(bare), panelMs = Median(panel);
     const double bareCpuMs = Median(bareCpu), panelCpuMs = Median(panelCpu);
@@ -279,13 +420,27 @@ int main(int argc, char** argv)
                 Median(panelBefore), Median(panelStart));
     std::printf("  ratio panel / bare: wall %.2f, processor %.2f (goal at most 1.30)\n",
                 bareMs > 0 ? panelMs / bareMs : 0.0, bareCpuMs > 0 ? panelCpuMs / bareCpuMs : 0.0);
+    std::printf("  private bytes after the work that follows the first paint: %lu KiB, %.2f times the bare sheet\n",
+                panelIdleKiB, bareKiB > 0 ? static_cast<double>(panelIdleKiB) / bareKiB : 0.0);
+    const char* stepNames[kTimelineSteps] = {"process started, start-up begins", "card open (its first window)",
+                                             "sheet constructed, its window created", "first page created",
+                                             "first paint", "everything painted", "work after the first paint done"};
+    std::printf("start-up timeline, ms since process creation (medians of %d watched runs, slower than the timed ones):\n",
+                kWatchedRuns);
+    for (int i = 0; i < kTimelineSteps; ++i)
+        std::printf("  %8.1f  %s\n", Median(timeline[i]), stepNames[i]);
+    std::printf("messages (scheme, paint, erase, frame paint, control colour), start-up | switch to EQ | back to "
+                "Playback:\n  %s\n",
+                counts.c_str());
     std::printf("wake-ups per second over %lu s (timer, paint, all messages):\n",
                 static_cast<unsigned long>(kIdleMs / 1000));
     const std::string idle = RunChild("--idle");
     size_t at = idle.find('\n');
     while (at != std::string::npos && at + 1 < idle.size()) {
         const size_t end = idle.find('\n', at + 1);
-        std::printf("  %s\n", idle.substr(at + 1, end - at - 1).c_str());
+        const std::string line = idle.substr(at + 1, end - at - 1);
+        if (line.rfind("timeline", 0) != 0 && line.rfind("counts", 0) != 0)
+            std::printf("  %s\n", line.c_str());
         at = end;
     }
     return 0;
