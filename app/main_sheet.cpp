@@ -55,12 +55,12 @@ private:
     bool& m_open;
 };
 
-// The test sound in the current folder, else beside the program: a panel started
-// with Windows runs in another folder than its own.
 // The first idle moment after the start; no other timer of the sheet has this number.
 constexpr UINT_PTR kIdleAfterStartTimerId = 0x5EED;
 constexpr UINT kIdleAfterStartMs = USER_TIMER_MINIMUM;
 
+// The test sound in the current folder, else beside the program: a panel started
+// with Windows runs in another folder than its own.
 std::string TestSoundPath(const char* name)
 {
     if (GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES)
@@ -169,7 +169,7 @@ void VUDO4Ruruz::LabelTabs()
 void VUDO4Ruruz::StartSpeakerTest()
 {
     m_idleAfterStart.Stop();
-    if (m_speakerTestStarted || m_speakerTest.HasSoundDevice() || m_card == nullptr)
+    if (m_speakerTestStarted || m_card == nullptr)
         return;
     m_speakerTestStarted = true;
     // The device's name field need not be terminated.

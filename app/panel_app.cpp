@@ -118,12 +118,13 @@ bool CPanelApp::StartMainWindow(const CPanelCommandLineInfo& info, bool minimize
     const bool trayIcon = ReadAutostart(m_productName.c_str(), autostart, sizeof(autostart));
     if (trayIcon)
         sheet->SetTrayIcon(LoadIcon(IDI_PANEL), IDM_TRAY);
-    // The settings file is in place before the sheet first paints or takes a key.
-    // The speaker-mode sequence has set the card's speakers before a file sets them.
-    if (!info.m_strFileName.empty())
+    // The settings file is in place before the sheet first paints or takes a key, and
+    // after the speaker-mode sequence has set the card's speakers.
+    if (!info.m_strFileName.empty()) {
         sheet->StartSpeakerTest();
-    if (!info.m_strFileName.empty() && LoadSettingsFileFrom(*m_cardMixer, info.m_strFileName.c_str()))
-        sheet->RefreshPages();
+        if (LoadSettingsFileFrom(*m_cardMixer, info.m_strFileName.c_str()))
+            sheet->RefreshPages();
+    }
     // Hidden only where the notification area shows the icon that brings it back.
     sheet->ShowWindow(ShowCommandAtStart(minimize, sheet->IsTrayIconShown()));
     m_sheet = std::move(sheet);

@@ -18,6 +18,7 @@
 #include "app/main_sheet.h"
 #include "app/panel_app.h"
 #include "simcard/sim_card_switch.h"
+#include "skin/scheme/cool_messages.h"
 
 namespace {
 
@@ -91,11 +92,9 @@ struct Timeline {
 Timeline g_timeline;
 int g_scheme = 0, g_paint = 0, g_erase = 0, g_ncPaint = 0, g_colour = 0;
 
-double NowSinceProcessCreation();
-
 void CountMessage(UINT message)
 {
-    if (message >= WM_USER + 256 && message <= WM_USER + 273)
+    if (message >= WM_COOL_SETCOLOR && message <= WM_COOL_GETLAYOUT)
         ++g_scheme;
     else if (message == WM_PAINT) {
         ++g_paint;
@@ -153,20 +152,24 @@ std::string Counts()
     return line;
 }
 
+// Shown, and no window of the thread left to paint: timers (the work after the
+// first paint) come only after this.
+bool IsPainted(HWND window)
+{
+    return IsWindowVisible(window) && (HIWORD(GetQueueStatus(QS_PAINT)) & QS_PAINT) == 0;
+}
+
 // Dispatches messages until the window is shown with nothing left to paint.
 void PumpUntilPainted(HWND window)
 {
     for (;;) {
         MSG message;
-        while (!(IsWindowVisible(window) && (HIWORD(GetQueueStatus(QS_PAINT)) & QS_PAINT) == 0) &&
-               PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (!IsPainted(window) && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             CountDispatched(message.message);
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
-        // No window of the thread left to paint: timers (the work after the first
-        // paint) come only after this.
-        if (IsWindowVisible(window) && (HIWORD(GetQueueStatus(QS_PAINT)) & QS_PAINT) == 0)
+        if (IsPainted(window))
             return;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
